@@ -1,0 +1,48 @@
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/user_interaction.h"
+
+namespace testing_support {
+
+// Records every message, question and beep, and answers questions from a queue (No when empty).
+class ScriptedUserInteraction : public platform::UserInteraction {
+ public:
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  int32_t AskQuestion(const std::string& prompt, int32_t /*buttons*/,
+                      const std::string& /*title*/) override {
+    questions.push_back(prompt);
+    if (answers.empty()) return platform::kMsgBoxNo;
+    int32_t answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void Beep() override { ++beeps; }
+
+  void QueueAnswer(int32_t answer) { answers.push_back(answer); }
+
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  std::deque<int32_t> answers;
+  int beeps = 0;
+};
+
+// Installs a fresh scripted provider for the lifetime of the guard.
+class ScriptedUserInteractionGuard {
+ public:
+  ScriptedUserInteractionGuard() : provider_(std::make_shared<ScriptedUserInteraction>()) {
+    platform::SetUserInteraction(provider_);
+  }
+  ~ScriptedUserInteractionGuard() { platform::SetUserInteraction(nullptr); }
+  ScriptedUserInteraction& operator*() { return *provider_; }
+  ScriptedUserInteraction* operator->() { return provider_.get(); }
+
+ private:
+  std::shared_ptr<ScriptedUserInteraction> provider_;
+};
+
+}  // namespace testing_support

@@ -21,7 +21,8 @@ class Array {
   // Keeps the elements that stay inside the new bounds; new elements are T() (0.0 for Double).
   // An upper bound of -1 empties the array.
   void Redim(int32_t upperBound) {
-    if (upperBound < -1) throw OutOfBoundsException("Redim to upper bound " + std::to_string(upperBound));
+    if (upperBound < -1)
+      throw OutOfBoundsException("Redim to upper bound " + std::to_string(upperBound));
     items_.resize(static_cast<size_t>(upperBound + 1));
   }
 
@@ -52,7 +53,9 @@ template <class T>
 class Array2D {
  public:
   Array2D() = default;
-  Array2D(int32_t rowUpperBound, int32_t columnUpperBound) { Redim(rowUpperBound, columnUpperBound); }
+  Array2D(int32_t rowUpperBound, int32_t columnUpperBound) {
+    Redim(rowUpperBound, columnUpperBound);
+  }
 
   // dimension 1: rows, dimension 2: columns.
   int32_t Ubound(int dimension) const {

@@ -18,8 +18,12 @@ Picture::Picture(int32_t width, int32_t height) : data_(std::make_unique<Picture
 
 Picture::~Picture() = default;
 
-int32_t Picture::Width() const { return data_->image.isNull() ? 0 : data_->image.width(); }
-int32_t Picture::Height() const { return data_->image.isNull() ? 0 : data_->image.height(); }
+int32_t Picture::Width() const {
+  return data_->image.isNull() ? 0 : data_->image.width();
+}
+int32_t Picture::Height() const {
+  return data_->image.isNull() ? 0 : data_->image.height();
+}
 
 platform::Graphics& Picture::Graphics() {
   if (!data_->graphics) data_->graphics = std::make_unique<platform::Graphics>(*this);

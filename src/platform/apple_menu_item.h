@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/menu_item.h"
+
+namespace platform {
+
+// An item that belongs with the application's own commands, such as its About item. It behaves
+// like any other item and is shown where it was appended.
+class AppleMenuItem : public MenuItem {};
+
+}  // namespace platform

@@ -1,0 +1,39 @@
+#include "platform/qt_user_interaction.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QString>
+
+namespace platform {
+namespace {
+
+class QtUserInteraction : public UserInteraction {
+ public:
+  void ShowMessage(const std::string& text) override {
+    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+  }
+
+  int32_t AskQuestion(const std::string& prompt, int32_t buttons,
+                      const std::string& title) override {
+    if (buttons != kMsgBoxYesNoQuestion) {
+      ShowMessage(prompt);
+      return 1;  // OK
+    }
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
+                    QString::fromStdString(prompt), QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    return box.exec() == QMessageBox::Yes ? kMsgBoxYes : kMsgBoxNo;
+  }
+
+  void Beep() override { QApplication::beep(); }
+};
+
+}  // namespace
+
+std::shared_ptr<UserInteraction> MakeQtUserInteraction() {
+  return std::make_shared<QtUserInteraction>();
+}
+
+}  // namespace platform

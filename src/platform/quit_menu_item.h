@@ -1,0 +1,10 @@
+#pragma once
+
+#include "platform/menu_item.h"
+
+namespace platform {
+
+// Choosing it quits the application, unless a menu handler of its name claims the command.
+class QuitMenuItem : public MenuItem {};
+
+}  // namespace platform

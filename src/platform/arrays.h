@@ -9,6 +9,12 @@
 
 namespace platform {
 
+namespace detail {
+// Kept out of line so that the bounds checks stay small enough to inline into every access.
+[[noreturn]] void ThrowIndexOutOfBounds(const std::string& index, int32_t upperBound);
+[[noreturn]] void ThrowIndexOutOfBounds(int32_t row, int32_t column, int32_t rows, int32_t columns);
+}  // namespace detail
+
 // A one-dimensional dynamic array indexed from 0 to Ubound(); every access is bounds-checked.
 template <class T>
 class Array {
@@ -29,7 +35,9 @@ class Array {
   void Append(const T& value) { items_.push_back(value); }
 
   void Insert(int32_t index, const T& value) {
-    if (index < 0 || index > Ubound() + 1) throw OutOfBoundsException(Describe(index));
+    if (index < 0 || index > Ubound() + 1) {
+      detail::ThrowIndexOutOfBounds(std::to_string(index), Ubound() + 1);
+    }
     items_.insert(items_.begin() + index, value);
   }
 
@@ -38,11 +46,9 @@ class Array {
 
  private:
   size_t Checked(int32_t index) const {
-    if (index < 0 || index > Ubound()) throw OutOfBoundsException(Describe(index));
+    if (index < 0 || index > Ubound())
+      detail::ThrowIndexOutOfBounds(std::to_string(index), Ubound());
     return static_cast<size_t>(index);
-  }
-  std::string Describe(int32_t index) const {
-    return "Index " + std::to_string(index) + " outside 0.." + std::to_string(Ubound());
   }
 
   std::vector<T> items_;
@@ -94,9 +100,7 @@ class Array2D {
   }
   size_t Checked(int32_t row, int32_t column) const {
     if (row < 0 || row >= rows_ || column < 0 || column >= columns_) {
-      throw OutOfBoundsException("Index (" + std::to_string(row) + ", " + std::to_string(column) +
-                                 ") outside 0.." + std::to_string(rows_ - 1) + " by 0.." +
-                                 std::to_string(columns_ - 1));
+      detail::ThrowIndexOutOfBounds(row, column, rows_, columns_);
     }
     return Offset(row, column, columns_);
   }

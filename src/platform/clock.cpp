@@ -14,6 +14,12 @@ int64_t MonotonicTicks() {
   return std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count() * 60 / 1000;
 }
 
+// The system locale is read once: building it is costly and it does not change during a run.
+const QLocale& SystemLocale() {
+  static const QLocale locale = QLocale::system();
+  return locale;
+}
+
 QDateTime ToQDateTime(std::chrono::system_clock::time_point moment) {
   auto milliseconds =
       std::chrono::duration_cast<std::chrono::milliseconds>(moment.time_since_epoch()).count();
@@ -39,15 +45,11 @@ void SetWallClockForTests(std::function<std::chrono::system_clock::time_point()>
 Date::Date() : moment_(wallClock ? wallClock() : std::chrono::system_clock::now()) {}
 
 std::string Date::ShortDate() const {
-  return QLocale::system()
-      .toString(ToQDateTime(moment_).date(), QLocale::ShortFormat)
-      .toStdString();
+  return SystemLocale().toString(ToQDateTime(moment_).date(), QLocale::ShortFormat).toStdString();
 }
 
 std::string Date::ShortTime() const {
-  return QLocale::system()
-      .toString(ToQDateTime(moment_).time(), QLocale::ShortFormat)
-      .toStdString();
+  return SystemLocale().toString(ToQDateTime(moment_).time(), QLocale::ShortFormat).toStdString();
 }
 
 }  // namespace platform

@@ -1,10 +1,14 @@
 #include "platform/text_functions.h"
 
 #include <locale.h>
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -25,50 +29,99 @@ double ParseWithPoint(const std::string& number) {
   return strtod_l(number.c_str(), nullptr, cLocale);
 }
 
-std::string WideToDigits(Wide value) {
-  if (value == 0) return "0";
-  char buffer[48];
-  int length = 0;
-  while (value != 0) {
-    buffer[length++] = static_cast<char>('0' + static_cast<int>(value % 10));
+// Writes the decimal digits of `value` so that they end just before `end`; returns where they
+// start.
+char* WriteDigits(Wide value, char* end) {
+  char* cursor = end;
+  // Wide division is a library call; most values fit 64 bits, where dividing by ten is cheap.
+  while (value > static_cast<Wide>(UINT64_MAX)) {
+    *--cursor = static_cast<char>('0' + static_cast<int>(value % 10));
     value /= 10;
   }
-  std::string digits(static_cast<size_t>(length), '0');
-  for (int i = 0; i < length; ++i) digits[static_cast<size_t>(i)] = buffer[length - 1 - i];
-  return digits;
+  auto narrow = static_cast<uint64_t>(value);
+  do {
+    *--cursor = static_cast<char>('0' + static_cast<int>(narrow % 10));
+    narrow /= 10;
+  } while (narrow != 0);
+  return cursor;
 }
 
 // The digits of |value| x 10^decimals rounded half away from zero, computed exactly from the
 // binary value so that a true half (0.125 to two places) rounds up and a value just below one
-// (2.675 is stored as 2.67499...) rounds down.
-std::string ScaledRoundedDigits(double magnitude, int decimals) {
-  if (magnitude == 0.0) return "0";
-  int exponent = 0;
-  double fraction = std::frexp(magnitude, &exponent);
-  auto mantissa = static_cast<Wide>(static_cast<uint64_t>(std::ldexp(fraction, 53)));
-  int shift = exponent - 53 + decimals;
+// (2.675 is stored as 2.67499...) rounds down. The digits end just before `end`; returns their
+// start. `end` must have 400 characters of room before it.
+char* ScaledRoundedDigits(double magnitude, int decimals, char* end) {
+  if (magnitude == 0.0) return WriteDigits(0, end);
+  // magnitude = mantissa x 2^binaryExponent exactly, read from the bits of the double.
+  uint64_t bits = 0;
+  std::memcpy(&bits, &magnitude, sizeof bits);
+  const auto biasedExponent = static_cast<int>((bits >> 52) & 0x7FF);
+  uint64_t fractionBits = bits & ((uint64_t{1} << 52) - 1);
+  const Wide mantissa = biasedExponent == 0 ? fractionBits : fractionBits | (uint64_t{1} << 52);
+  const int binaryExponent = (biasedExponent == 0 ? 1 : biasedExponent) - 1075;
+  int shift = binaryExponent + decimals;
+  if (decimals <= 4 && shift < 0 && shift > -64) {
+    // The usual case, a number of ordinary size to a few places: 53 bits times 5^4 fit 64 bits.
+    static constexpr uint64_t kPowersOfFive[] = {1, 5, 25, 125, 625};
+    const uint64_t scaled = static_cast<uint64_t>(mantissa) * kPowersOfFive[decimals];
+    const int dropped = -shift;
+    uint64_t whole = scaled >> dropped;
+    const uint64_t remainder = scaled - (whole << dropped);
+    if (remainder >= (uint64_t{1} << (dropped - 1))) ++whole;
+    return WriteDigits(whole, end);
+  }
   Wide product = mantissa;
   for (int i = 0; i < decimals; ++i) product *= 5;  // decimals <= 24 keeps this below 2^109
-  if (shift >= 0) {
-    // A whole number: exact, so printf has nothing to round.
-    if (shift > 14) {
-      char buffer[400];
-      std::snprintf(buffer, sizeof buffer, "%.*f", decimals, magnitude);
-      std::string digits;
-      for (const char* c = buffer; *c != '\0'; ++c) {
-        if (IsDigit(*c)) digits += *c;
-      }
-      return digits;
+  if (shift > 14) {
+    // A whole number too wide for 128 bits: exact, so printf has nothing to round.
+    char buffer[400];
+    int length = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, magnitude);
+    char* cursor = end;
+    for (int i = length - 1; i >= 0; --i) {
+      if (IsDigit(buffer[i])) *--cursor = buffer[i];
     }
-    return WideToDigits(product << shift);
+    return cursor;
   }
+  if (shift >= 0) return WriteDigits(product << shift, end);
   int dropped = -shift;
-  if (dropped >= 120) return "0";
+  if (dropped >= 120) return WriteDigits(0, end);
   Wide whole = product >> dropped;
   Wide remainder = product - (whole << dropped);
   Wide half = static_cast<Wide>(1) << (dropped - 1);
   if (remainder >= half) ++whole;
-  return WideToDigits(whole);
+  return WriteDigits(whole, end);
+}
+
+// Reading every line of a text with NthField would scan the text once per line. The field
+// boundaries of the last text split at a one-character separator are kept, so reading its fields
+// one after the other costs one comparison of the text each.
+struct FieldIndex {
+  std::string text;
+  char separator = '\0';
+  std::vector<size_t> starts;  // start of each field; a field ends one before the next start
+  bool valid = false;
+};
+
+std::string FieldOfLastSplit(const std::string& text, char separator, int32_t index) {
+  thread_local FieldIndex last;
+  if (!last.valid || last.separator != separator || last.text != text) {
+    last.text = text;
+    last.separator = separator;
+    last.starts.assign(1, 0);
+    for (const char* cursor = text.data();;) {
+      const char* end = text.data() + text.size();
+      auto found = static_cast<const char*>(std::memchr(cursor, separator, end - cursor));
+      if (found == nullptr) break;
+      cursor = found + 1;
+      last.starts.push_back(static_cast<size_t>(cursor - text.data()));
+    }
+    last.valid = true;
+  }
+  const auto field = static_cast<size_t>(index - 1);
+  if (field >= last.starts.size()) return "";
+  const size_t start = last.starts[field];
+  const size_t end = field + 1 < last.starts.size() ? last.starts[field + 1] - 1 : text.size();
+  return text.substr(start, end - start);
 }
 
 struct FormatSpec {
@@ -120,7 +173,15 @@ double Val(const std::string& text) {
       while (position < text.size() && IsDigit(text[position])) ++position;
     }
   }
-  return ParseWithPoint(text.substr(start, position - start));
+  const char* first = text.data() + start;
+  const char* last = text.data() + position;
+  const bool negative = *first == '-';
+  if (*first == '+' || negative) ++first;
+  double magnitude = 0.0;
+  auto [unused, error] = std::from_chars(first, last, magnitude);
+  // from_chars leaves the value alone when it overflows or underflows; strtod says which.
+  if (error != std::errc()) magnitude = ParseWithPoint(std::string(first, last));
+  return negative ? -magnitude : magnitude;
 }
 
 std::string Str(double value, const std::string& format) {
@@ -144,26 +205,33 @@ std::string Format(double value, const std::string& spec) {
   const FormatSpec parsed = ParseSpec(spec);
   if (!std::isfinite(value)) return NonFiniteText(value, parsed.alwaysSign);
 
-  std::string digits = ScaledRoundedDigits(std::fabs(value), parsed.decimals);
-  const size_t wanted = static_cast<size_t>(parsed.minimumIntegerDigits + parsed.decimals);
-  if (digits.size() < wanted) digits.insert(0, wanted - digits.size(), '0');
+  char buffer[512];
+  char* end = buffer + sizeof buffer;
+  char* digits = ScaledRoundedDigits(std::fabs(value), parsed.decimals, end);
+  const bool isZero = *digits == '0' && digits + 1 == end;
+  const std::ptrdiff_t wanted = parsed.minimumIntegerDigits + parsed.decimals;
+  while (end - digits < wanted) *--digits = '0';
 
-  // A value that rounds to zero shows no minus sign.
-  const bool isZero = digits.find_first_not_of('0') == std::string::npos;
   std::string text;
+  text.reserve(static_cast<size_t>(end - digits) + 2);
+  // A value that rounds to zero shows no minus sign.
   if (value < 0 && !isZero) {
-    text = "-";
+    text += '-';
   } else if (parsed.alwaysSign) {
-    text = "+";
+    text += '+';
   }
-  const size_t integerLength = digits.size() - static_cast<size_t>(parsed.decimals);
-  text += digits.substr(0, integerLength);
-  if (parsed.decimals > 0) text += "." + digits.substr(integerLength);
+  const char* point = end - parsed.decimals;
+  text.append(digits, static_cast<size_t>(point - digits));
+  if (parsed.decimals > 0) {
+    text += '.';
+    text.append(point, static_cast<size_t>(end - point));
+  }
   return text;
 }
 
 std::string NthField(const std::string& text, const std::string& separator, int32_t index) {
   if (index < 1 || separator.empty()) return "";
+  if (separator.size() == 1) return FieldOfLastSplit(text, separator[0], index);
   size_t start = 0;
   for (int32_t field = 1; field < index; ++field) {
     size_t found = text.find(separator, start);
@@ -177,17 +245,15 @@ std::string NthField(const std::string& text, const std::string& separator, int3
 std::string ReplaceLineEndings(const std::string& text, const std::string& ending) {
   std::string result;
   result.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    char c = text[i];
-    if (c == '\r') {
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      result += ending;
-    } else if (c == '\n') {
-      result += ending;
-    } else {
-      result += c;
-    }
+  size_t start = 0;
+  for (size_t found = text.find_first_of("\r\n"); found != std::string::npos;
+       found = text.find_first_of("\r\n", start)) {
+    result.append(text, start, found - start);
+    result += ending;
+    start = found + 1;
+    if (text[found] == '\r' && start < text.size() && text[start] == '\n') ++start;
   }
+  result.append(text, start, std::string::npos);
   return result;
 }
 
@@ -197,9 +263,7 @@ std::string EndOfLine() {
 
 int32_t Len(const std::string& text) {
   int32_t count = 0;
-  for (char c : text) {
-    if (!IsContinuationByte(c)) ++count;
-  }
+  for (char c : text) count += IsContinuationByte(c) ? 0 : 1;
   return count;
 }
 

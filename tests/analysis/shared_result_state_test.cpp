@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "analysis/scree_calculation.h"
+#include "app/module1.h"
+#include "platform/exceptions.h"
+#include "recording_scree_window.h"
+
+namespace corvane {
+namespace {
+
+using testing_support::RecordingScreeWindow;
+
+class SharedResultStateTest : public ::testing::Test {
+ protected:
+  void TearDown() override { Module1::Initialize(); }
+};
+
+TEST_F(SharedResultStateTest, InitializeStartsFromTheLoadTimeValues) {
+  Module1::dirty = "y";
+  Module1::gN = 20;
+  Module1::gCV = 7.0;
+  Module1::newlinecolor = 1;
+  Module1::gArray.reset();
+
+  Module1::Initialize();
+
+  EXPECT_EQ(Module1::dirty, "");
+  EXPECT_EQ(Module1::gN, 0);
+  EXPECT_EQ(Module1::gCV, 0.0);
+  EXPECT_EQ(Module1::newlinecolor, 0);
+  ASSERT_NE(Module1::gArray, nullptr);
+  ASSERT_EQ(Module1::gArray->Ubound(1), 99);
+  ASSERT_EQ(Module1::gArray->Ubound(2), 3);
+  for (int32_t row = 0; row <= 99; ++row) {
+    for (int32_t column = 0; column <= 3; ++column) EXPECT_EQ((*Module1::gArray)(row, column), 0.0);
+  }
+}
+
+TEST_F(SharedResultStateTest, FinalizeReleasesTheFlagAndTheArray) {
+  Module1::Initialize();
+  Module1::dirty = "y";
+  Module1::Finalize();
+  EXPECT_EQ(Module1::dirty, "");
+  EXPECT_EQ(Module1::gArray, nullptr);
+  EXPECT_THROW(platform::NotNil(Module1::gArray), platform::NilObjectException);
+}
+
+TEST_F(SharedResultStateTest, CalculationWithoutTheArrayRaisesInsteadOfCrashing) {
+  Module1::Initialize();
+  Module1::Finalize();
+
+  RecordingScreeWindow refused("2", "1\r2\r3");
+  EXPECT_NO_THROW(CalculateScree(refused));
+  EXPECT_EQ(refused.messages.size(), 1u);
+
+  RecordingScreeWindow window("3", "1.5\r1.0\r0.5");
+  EXPECT_THROW(CalculateScree(window), platform::NilObjectException);
+  EXPECT_EQ(window.eigenvalueTextWrites, 0);
+  EXPECT_EQ(Module1::dirty, "");
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,40 @@
+#include <memory>
+#include <string>
+
+#include "linegraph/gx_line.h"
+#include "linegraph/gx_line_graph.h"
+#include "platform/class_record.h"
+#include "platform/invoker.h"
+
+namespace corvane {
+
+const platform::ClassRecord& GxLine::Lookup() {
+  static const platform::ClassRecord& record = []() -> const platform::ClassRecord& {
+    using WithColor =
+        void (GxLine::*)(const std::shared_ptr<GxLineGraph>&, platform::Color, const std::string&);
+    using FromTable = void (GxLine::*)(const std::shared_ptr<GxLineGraph>&, const std::string&);
+    platform::ClassRecord& registered = platform::RuntimeNewClass("GxLine", nullptr);
+    registered.factory = platform::FactoryFor<GxLine>();
+    registered.methods = {
+        platform::Method("PlotPoint", "%%f8f8", &GxLine::PlotPoint),
+        platform::Method("Constructor", "%%o<GxLineGraph>cs",
+                         static_cast<WithColor>(&GxLine::Constructor)),
+        platform::Method("paint", "%%", &GxLine::paint),
+        platform::Method("GetLabel", "%s%", &GxLine::GetLabel),
+        platform::Method("GetColor", "%c%", &GxLine::GetColor),
+        platform::Method("Constructor", "%%o<GxLineGraph>s",
+                         static_cast<FromTable>(&GxLine::Constructor)),
+    };
+    const platform::Attribute hidden("__Scope", "Private");
+    registered.fields = {
+        {"values", "A1o<GxPoint>", {hidden}},
+        {"myColor", "c", {hidden}},
+        {"myGraph", "o<GxLineGraph>", {hidden}},
+        {"myLabel", "s", {hidden}},
+    };
+    return registered;
+  }();
+  return record;
+}
+
+}  // namespace corvane

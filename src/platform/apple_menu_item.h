@@ -6,6 +6,9 @@ namespace platform {
 
 // An item that belongs with the application's own commands, such as its About item. It behaves
 // like any other item and is shown where it was appended.
-class AppleMenuItem : public MenuItem {};
+class AppleMenuItem : public MenuItem {
+ public:
+  static const ClassRecord& Lookup();
+};
 
 }  // namespace platform

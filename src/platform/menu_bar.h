@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include "platform/menu_item.h"
 
 namespace platform {
@@ -9,6 +12,10 @@ namespace platform {
 // in all of them.
 class MenuBar : public MenuItem {
  public:
+  MenuBar();
+
+  static const ClassRecord& Lookup();
+
   // Every item of the bar, menus and their items at any depth, in order; the bar itself excluded.
   std::vector<std::shared_ptr<MenuItem>> AllItems() const;
 };

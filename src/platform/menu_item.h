@@ -5,16 +5,20 @@
 #include <string>
 #include <vector>
 
+#include "platform/object.h"
+
 namespace platform {
 
 // One entry of a menu bar: a menu's title, a command or a separator. The menus of a bar are its
 // children, and a menu's commands are the children of its title item.
-class MenuItem {
+class MenuItem : public Object {
  public:
   MenuItem() = default;
-  virtual ~MenuItem() = default;
+  ~MenuItem() override = default;
   MenuItem(const MenuItem&) = delete;
   MenuItem& operator=(const MenuItem&) = delete;
+
+  static const ClassRecord& Lookup();
 
   // The key under which handlers are registered and items are looked up.
   const std::string& Name() const { return name_; }

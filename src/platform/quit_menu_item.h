@@ -5,6 +5,9 @@
 namespace platform {
 
 // Choosing it quits the application, unless a menu handler of its name claims the command.
-class QuitMenuItem : public MenuItem {};
+class QuitMenuItem : public MenuItem {
+ public:
+  static const ClassRecord& Lookup();
+};
 
 }  // namespace platform

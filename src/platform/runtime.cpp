@@ -3,19 +3,31 @@
 #include <QApplication>
 #include <memory>
 
+#include "platform/background_task.h"
+#include "platform/event_loop.h"
+#include "platform/implicit_instances.h"
+
 namespace platform {
 namespace {
 std::unique_ptr<QApplication> application;
-int32_t exitStatus = 0;
 }  // namespace
 
 void RuntimeInit(int& argc, char** argv) {
-  if (!application) application = std::make_unique<QApplication>(argc, argv);
+  if (application) return;
+  application = std::make_unique<QApplication>(argc, argv);
+  // The program ends by Quit alone (the main window's Close event), never because the last
+  // visible window went away: during the splash no window may be visible for a moment.
+  QApplication::setQuitOnLastWindowClosed(false);
+  SetBackgroundTaskHook(&ProcessPaintAndTimerEvents);
 }
 
 int32_t RuntimeExit() {
+  SetBackgroundTaskHook(nullptr);
+  // The windows still open go before the application object their widgets need.
+  ReleaseAllImplicitWindows();
+  if (application) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   application.reset();
-  return exitStatus;
+  return QuitStatus();
 }
 
 }  // namespace platform

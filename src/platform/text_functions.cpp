@@ -310,4 +310,10 @@ int32_t Asc(const std::string& text) {
   return code;
 }
 
+int32_t StrComp(const std::string& left, const std::string& right) {
+  // UTF-8 keeps code point order when compared byte by byte.
+  const int result = left.compare(right);
+  return result < 0 ? -1 : result > 0 ? 1 : 0;
+}
+
 }  // namespace platform

@@ -42,4 +42,7 @@ std::string Chr(int32_t code);
 // The code point of the first character; 0 for the empty text.
 int32_t Asc(const std::string& text);
 
+// Compares two texts by their characters' code points: negative, zero or positive.
+int32_t StrComp(const std::string& left, const std::string& right);
+
 }  // namespace platform

@@ -1,0 +1,401 @@
+#include "analysis/control_wnd.h"
+
+#include "analysis/key_filters.h"
+#include "analysis/scree_calculation.h"
+#include "analysis/scree_calculation_window.h"
+#include "analysis/scree_report.h"
+#include "app/bundle_pictures.h"
+#include "app/control_records.h"
+#include "app/menu_items.h"
+#include "app/module1.h"
+#include "app/window_helpers.h"
+#include "help/about_wnd.h"
+#include "platform/control_creation.h"
+#include "platform/delegate.h"
+#include "platform/event_loop.h"
+#include "platform/implicit_instances.h"
+#include "platform/invoker.h"
+#include "platform/set_properties.h"
+#include "platform/text_functions.h"
+#include "platform/user_interaction.h"
+
+namespace corvane {
+
+using platform::Color;
+using platform::EventBinding;
+using platform::PropertyRecord;
+
+namespace {
+
+platform::ClassRecord* ctbl = nullptr;
+
+const char kKeyDownSignature[] = "( TextArea, String ) as Boolean";
+const char kActionSignature[] = "( PushButton )";
+const char kMouseDownSignature[] = "( Canvas, Int32, Int32 ) as Boolean";
+const char kMenuHandlerSignature[] = "(  ) as Boolean";
+
+// The calculation reads and writes the main window through these four operations only.
+class MainWindowCalculation : public ScreeCalculationWindow {
+ public:
+  explicit MainWindowCalculation(ControlWnd& window) : window_(window) {}
+  std::string VariableCountText() override { return window_.NVarsFld()->Text(); }
+  std::string EigenvalueText() override { return window_.EigenFld()->Text(); }
+  void SetEigenvalueText(const std::string& text) override { window_.EigenFld()->SetText(text); }
+  void ShowMessage(const std::string& text) override { platform::MsgBox(text); }
+
+ private:
+  ControlWnd& window_;
+};
+
+}  // namespace
+
+std::shared_ptr<ControlWnd> ControlWnd::Instance() {
+  return platform::ImplicitInstance<ControlWnd>();
+}
+
+const platform::ClassRecord& ControlWnd::Lookup() {
+  CtblInit();
+  return *ctbl;
+}
+
+void ControlWnd::CtblInit() {
+  if (ctbl) return;
+  ctbl = &platform::RuntimeNewClass("ControlWnd.ControlWnd", &platform::Window::Lookup());
+  ctbl->factory = platform::FactoryFor<ControlWnd>();
+  using platform::Attribute;
+  using platform::Method;
+  ctbl->methods = {
+      Method("Layout", "%%", &ControlWnd::Layout),
+      Method("CreateControls", "%%", &ControlWnd::CreateControls),
+      Method("_CreateControls0", "%%", &ControlWnd::_CreateControls0,
+             {Attribute("__Scope", "Public"), Attribute("Hidden")}),
+      Method("NVarsFld", "%o<TextArea>%", &ControlWnd::NVarsFld),
+      Method("EigenFld", "%o<TextArea>%", &ControlWnd::EigenFld),
+      Method("ClearBtn", "%o<PushButton>%", &ControlWnd::ClearBtn),
+      Method("CalculateBtn", "%o<PushButton>%", &ControlWnd::CalculateBtn),
+      Method("StaticText3", "%o<Label>%", &ControlWnd::StaticText3),
+      Method("Canvas3", "%o<Canvas>%", &ControlWnd::Canvas3),
+      Method("StaticText4", "%o<Label>%", &ControlWnd::StaticText4),
+      Method("StaticText9", "%o<Label>%", &ControlWnd::StaticText9),
+      Method("Rectangle1", "%o<Rectangle>%", &ControlWnd::Rectangle1),
+      Method("StaticText1", "%o<Label>%", &ControlWnd::StaticText1),
+      Method("PrintBtn", "%o<PushButton>%", &ControlWnd::PrintBtn),
+      Method("GraphBtn", "%o<PushButton>%", &ControlWnd::GraphBtn),
+      Method("Canvas1", "%o<Canvas>%", &ControlWnd::Canvas1),
+      Method("NVarsFld_KeyDown", "%b%o<TextArea>s", &ControlWnd::NVarsFld_KeyDown),
+      Method("EigenFld_KeyDown", "%b%o<TextArea>s", &ControlWnd::EigenFld_KeyDown),
+      Method("ClearBtn_Action", "%%o<PushButton>", &ControlWnd::ClearBtn_Action),
+      Method("CalculateBtn_Action", "%%o<PushButton>", &ControlWnd::CalculateBtn_Action),
+      Method("PrintBtn_Action", "%%o<PushButton>", &ControlWnd::PrintBtn_Action),
+      Method("GraphBtn_Action", "%%o<PushButton>", &ControlWnd::GraphBtn_Action),
+      Method("Canvas1_MouseDown", "%b%o<Canvas>i4i4", &ControlWnd::Canvas1_MouseDown),
+      Method("AddMenuHandlers", "%%o<Window>", &ControlWnd::AddMenuHandlers),
+      Method("Event_Close", "%%", &ControlWnd::Event_Close),
+      Method("Event_Activate", "%%", &ControlWnd::Event_Activate),
+      Method("Event_EnableMenuItems", "%%", &ControlWnd::Event_EnableMenuItems),
+      Method("_DescriptionMenuItem_Action", "%b%", &ControlWnd::_DescriptionMenuItem_Action),
+      Method("_AboutUlk_Action", "%b%", &ControlWnd::_AboutUlk_Action),
+  };
+  for (const char* event :
+       {"Layout", "CreateControls", "AddMenuHandlers", "Close", "EnableMenuItems", "Activate"}) {
+    ctbl->SetEventHandler(event);
+  }
+  ctbl->attributes = {Attribute("__Scope", "Public")};
+}
+
+void ControlWnd::Layout() {
+  // Opens 550 high although the largest height is 500: the window cannot be resized, so the
+  // maximum never applies, and the bottom row of buttons needs the room.
+  platform::_SetProperties(*this, PropertyRecord(records::WindowEntries({
+                                      .width = 500,
+                                      .height = 550,
+                                      .maxWidth = 500,
+                                      .maxHeight = 500,
+                                      .title = "Corvane",
+                                  })));
+}
+
+void ControlWnd::CreateControls() {
+  _CreateControls0();
+}
+
+void ControlWnd::_CreateControls0() {
+  using platform::Canvas;
+  using platform::Label;
+  using platform::PushButton;
+  using platform::TextArea;
+  platform::CreateControlsFromList(
+      *this,
+      {
+          {&TextArea::Lookup,
+           "NVarsFld",
+           TextSizeInCode(this, &ControlWnd::NVarsFld, 14),
+           PropertyRecord(records::TextAreaEntries({.name = "NVarsFld",
+                                                    .left = 230,
+                                                    .top = 150,
+                                                    .width = 50,
+                                                    .height = 20,
+                                                    .tabIndex = 0,
+                                                    .textFont = "Courier",
+                                                    .limitText = 2,
+                                                    .alignment = 2})),
+           {EventBinding{TextArea::kKeyDownEvent, "NVarsFld_KeyDown", kKeyDownSignature}}},
+          {&TextArea::Lookup,
+           "EigenFld",
+           TextSizeInCode(this, &ControlWnd::EigenFld, 10),
+           PropertyRecord(records::TextAreaEntries({.name = "EigenFld",
+                                                    .left = 20,
+                                                    .top = 210,
+                                                    .width = 350,
+                                                    .height = 280,
+                                                    .tabIndex = 1,
+                                                    .scrollbarVertical = true,
+                                                    .styled = true,
+                                                    .useFocusRing = false,
+                                                    .textFont = "Courier"})),
+           {EventBinding{TextArea::kKeyDownEvent, "EigenFld_KeyDown", kKeyDownSignature}}},
+          {&PushButton::Lookup,
+           "ClearBtn",
+           TextSizeInCode(this, &ControlWnd::ClearBtn, 12),
+           PropertyRecord(records::PushButtonEntries({.name = "ClearBtn",
+                                                      .left = 269,
+                                                      .top = 503,
+                                                      .width = 80,
+                                                      .height = 30,
+                                                      .tabIndex = 2,
+                                                      .caption = "Clear"})),
+           {EventBinding{PushButton::kActionEvent, "ClearBtn_Action", kActionSignature}}},
+          {&PushButton::Lookup,
+           "CalculateBtn",
+           TextSizeInCode(this, &ControlWnd::CalculateBtn, 12),
+           PropertyRecord(records::PushButtonEntries({.name = "CalculateBtn",
+                                                      .left = 30,
+                                                      .top = 503,
+                                                      .width = 80,
+                                                      .height = 30,
+                                                      .tabIndex = 3,
+                                                      .caption = "Calculate"})),
+           {EventBinding{PushButton::kActionEvent, "CalculateBtn_Action", kActionSignature}}},
+          {&Label::Lookup,
+           "StaticText3",
+           TextSizeInCode(this, &ControlWnd::StaticText3, 12),
+           PropertyRecord(records::LabelEntries({.name = "StaticText3",
+                                                 .left = 20,
+                                                 .top = 192,
+                                                 .width = 120,
+                                                 .height = 19,
+                                                 .tabIndex = 4,
+                                                 .text = "Eigenvalues"})),
+           {}},
+          {&Canvas::Lookup,
+           "Canvas3",
+           BackdropInCode(this, &ControlWnd::Canvas3, &Corvane),
+           PropertyRecord(records::CanvasEntries(
+               {.name = "Canvas3", .left = 5, .top = 3, .width = 78, .height = 77, .tabIndex = 5})),
+           {}},
+          {&Label::Lookup,
+           "StaticText4",
+           TextSizeInCode(this, &ControlWnd::StaticText4, 36),
+           PropertyRecord(records::LabelEntries({.name = "StaticText4",
+                                                 .left = 115,
+                                                 .top = 1,
+                                                 .width = 371,
+                                                 .height = 50,
+                                                 .tabIndex = 6,
+                                                 .text = "Corvane",
+                                                 .textAlign = 1,
+                                                 .textColor = Color(0x0000C8),
+                                                 .bold = true})),
+           {}},
+          {&Label::Lookup,
+           "StaticText9",
+           TextSizeInCode(this, &ControlWnd::StaticText9, 12),
+           PropertyRecord(records::LabelEntries({.name = "StaticText9",
+                                                 .left = 115,
+                                                 .top = 48,
+                                                 .width = 371,
+                                                 .height = 20,
+                                                 .tabIndex = 7,
+                                                 .text = kCreditLine,
+                                                 .textAlign = 1,
+                                                 .textColor = Color(0x0000C8),
+                                                 .bold = true})),
+           {}},
+          {&platform::Rectangle::Lookup,
+           "Rectangle1",
+           nullptr,
+           PropertyRecord(records::RectangleEntries({.name = "Rectangle1",
+                                                     .left = 115,
+                                                     .top = 78,
+                                                     .width = 371,
+                                                     .height = 2,
+                                                     .tabIndex = 8,
+                                                     .fillColor = Color(0x0000FF),
+                                                     .topLeftColor = Color(0x000080),
+                                                     .bottomRightColor = Color(0x0000FF)})),
+           {}},
+          {&Label::Lookup,
+           "StaticText1",
+           TextSizeInCode(this, &ControlWnd::StaticText1, 14),
+           PropertyRecord(records::LabelEntries({.name = "StaticText1",
+                                                 .left = 20,
+                                                 .top = 150,
+                                                 .width = 210,
+                                                 .height = 20,
+                                                 .lock = false,
+                                                 .tabIndex = 9,
+                                                 .text = "Number of variables (3-99):"})),
+           {}},
+          {&PushButton::Lookup,
+           "PrintBtn",
+           TextSizeInCode(this, &ControlWnd::PrintBtn, 12),
+           PropertyRecord(records::PushButtonEntries({.name = "PrintBtn",
+                                                      .left = 400,
+                                                      .top = 368,
+                                                      .width = 80,
+                                                      .height = 30,
+                                                      .tabIndex = 10,
+                                                      .caption = "Print"})),
+           {EventBinding{PushButton::kActionEvent, "PrintBtn_Action", kActionSignature}}},
+          {&PushButton::Lookup,
+           "GraphBtn",
+           TextSizeInCode(this, &ControlWnd::GraphBtn, 12),
+           PropertyRecord(records::PushButtonEntries({.name = "GraphBtn",
+                                                      .left = 400,
+                                                      .top = 456,
+                                                      .width = 80,
+                                                      .height = 30,
+                                                      .tabIndex = 11,
+                                                      .caption = "Graph"})),
+           {EventBinding{PushButton::kActionEvent, "GraphBtn_Action", kActionSignature}}},
+          {&Canvas::Lookup,
+           "Canvas1",
+           BackdropInCode(this, &ControlWnd::Canvas1, &Deziz68copy),
+           PropertyRecord(records::CanvasEntries({.name = "Canvas1",
+                                                  .left = 400,
+                                                  .top = 210,
+                                                  .width = 74,
+                                                  .height = 45,
+                                                  .lock = false,
+                                                  .tabIndex = 12,
+                                                  .useFocusRing = true})),
+           {EventBinding{Canvas::kMouseDownEvent, "Canvas1_MouseDown", kMouseDownSignature}}},
+      });
+}
+
+std::shared_ptr<platform::TextArea> ControlWnd::NVarsFld() {
+  return ControlNamed<platform::TextArea>(*this, "NVarsFld");
+}
+std::shared_ptr<platform::TextArea> ControlWnd::EigenFld() {
+  return ControlNamed<platform::TextArea>(*this, "EigenFld");
+}
+std::shared_ptr<platform::PushButton> ControlWnd::ClearBtn() {
+  return ControlNamed<platform::PushButton>(*this, "ClearBtn");
+}
+std::shared_ptr<platform::PushButton> ControlWnd::CalculateBtn() {
+  return ControlNamed<platform::PushButton>(*this, "CalculateBtn");
+}
+std::shared_ptr<platform::Label> ControlWnd::StaticText3() {
+  return ControlNamed<platform::Label>(*this, "StaticText3");
+}
+std::shared_ptr<platform::Canvas> ControlWnd::Canvas3() {
+  return ControlNamed<platform::Canvas>(*this, "Canvas3");
+}
+std::shared_ptr<platform::Label> ControlWnd::StaticText4() {
+  return ControlNamed<platform::Label>(*this, "StaticText4");
+}
+std::shared_ptr<platform::Label> ControlWnd::StaticText9() {
+  return ControlNamed<platform::Label>(*this, "StaticText9");
+}
+std::shared_ptr<platform::Rectangle> ControlWnd::Rectangle1() {
+  return ControlNamed<platform::Rectangle>(*this, "Rectangle1");
+}
+std::shared_ptr<platform::Label> ControlWnd::StaticText1() {
+  return ControlNamed<platform::Label>(*this, "StaticText1");
+}
+std::shared_ptr<platform::PushButton> ControlWnd::PrintBtn() {
+  return ControlNamed<platform::PushButton>(*this, "PrintBtn");
+}
+std::shared_ptr<platform::PushButton> ControlWnd::GraphBtn() {
+  return ControlNamed<platform::PushButton>(*this, "GraphBtn");
+}
+std::shared_ptr<platform::Canvas> ControlWnd::Canvas1() {
+  return ControlNamed<platform::Canvas>(*this, "Canvas1");
+}
+
+bool ControlWnd::NVarsFld_KeyDown(std::shared_ptr<platform::TextArea> /*field*/, std::string key) {
+  if (VariableCountKeyAccepted(key)) return false;
+  platform::Beep();
+  return true;
+}
+
+bool ControlWnd::EigenFld_KeyDown(std::shared_ptr<platform::TextArea> /*field*/, std::string key) {
+  if (EigenvalueKeyAccepted(key)) return false;
+  platform::Beep();
+  return true;
+}
+
+void ControlWnd::ClearBtn_Action(std::shared_ptr<platform::PushButton> /*button*/) {
+  NVarsFld()->SetText("");
+  EigenFld()->SetText("");
+  Module1::dirty = "";
+  NVarsFld()->SetFocus();
+}
+
+void ControlWnd::CalculateBtn_Action(std::shared_ptr<platform::PushButton> /*button*/) {
+  MainWindowCalculation calculation(*this);
+  CalculateScree(calculation);
+}
+
+void ControlWnd::PrintBtn_Action(std::shared_ptr<platform::PushButton> /*button*/) {
+  // Printing the report is not part of Corvane yet.
+}
+
+void ControlWnd::GraphBtn_Action(std::shared_ptr<platform::PushButton> /*button*/) {
+  if (platform::StrComp(Module1::dirty, "y") == 0) {
+    // The graph window is not part of Corvane yet.
+    return;
+  }
+  platform::MsgBox("Corvane must be calculated before graph can be displayed.");
+}
+
+bool ControlWnd::Canvas1_MouseDown(std::shared_ptr<platform::Canvas> /*canvas*/, int32_t /*x*/,
+                                   int32_t /*y*/) {
+  // Opens the help window once Corvane has one.
+  return false;
+}
+
+void ControlWnd::AddMenuHandlers(std::shared_ptr<platform::Window> w) {
+  std::shared_ptr<ControlWnd> window = platform::RuntimeCheckCast<ControlWnd>(w);
+  for (const char* item : {"DescriptionMenuItem", "AboutUlk"}) {
+    const std::string handler = std::string("_") + item + "_Action";
+    window->_AddMenuHandler(
+        item, platform::DelegateFromMethodTable(window, handler, kMenuHandlerSignature, false));
+  }
+}
+
+void ControlWnd::Event_Close() {
+  platform::Quit(0);
+}
+
+void ControlWnd::Event_Activate() {
+  AboutWnd::Instance()->Hide();
+}
+
+void ControlWnd::Event_EnableMenuItems() {
+  platform::NotNil(ControlMenuItem()).SetEnabled(false);
+  platform::NotNil(DescriptionMenuItem()).SetEnabled(true);
+  platform::NotNil(AboutMenuItem()).SetEnabled(true);
+}
+
+bool ControlWnd::_DescriptionMenuItem_Action() {
+  // Opens the help window once Corvane has one.
+  return false;
+}
+
+bool ControlWnd::_AboutUlk_Action() {
+  AboutWnd::Instance()->Show();
+  return false;
+}
+
+}  // namespace corvane

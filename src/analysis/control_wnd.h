@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/canvas.h"
+#include "platform/class_record.h"
+#include "platform/label.h"
+#include "platform/push_button.h"
+#include "platform/rectangle_control.h"
+#include "platform/text_area.h"
+#include "platform/window.h"
+
+namespace corvane {
+
+// The main window: the variable-count field, the eigenvalue field that later shows the report, the
+// Clear, Calculate, Print and Graph buttons, the title block and the question mark. Closing it
+// quits Corvane.
+class ControlWnd : public platform::Window {
+ public:
+  // The one main window, created on first reference and again after it was closed.
+  static std::shared_ptr<ControlWnd> Instance();
+  static const platform::ClassRecord& Lookup();
+  static void CtblInit();
+
+  virtual void Layout();
+  virtual void CreateControls();
+  virtual void _CreateControls0();
+
+  std::shared_ptr<platform::TextArea> NVarsFld();
+  std::shared_ptr<platform::TextArea> EigenFld();
+  std::shared_ptr<platform::PushButton> ClearBtn();
+  std::shared_ptr<platform::PushButton> CalculateBtn();
+  std::shared_ptr<platform::Label> StaticText3();
+  std::shared_ptr<platform::Canvas> Canvas3();
+  std::shared_ptr<platform::Label> StaticText4();
+  std::shared_ptr<platform::Label> StaticText9();
+  std::shared_ptr<platform::Rectangle> Rectangle1();
+  std::shared_ptr<platform::Label> StaticText1();
+  std::shared_ptr<platform::PushButton> PrintBtn();
+  std::shared_ptr<platform::PushButton> GraphBtn();
+  std::shared_ptr<platform::Canvas> Canvas1();
+
+  virtual bool NVarsFld_KeyDown(std::shared_ptr<platform::TextArea> field, std::string key);
+  virtual bool EigenFld_KeyDown(std::shared_ptr<platform::TextArea> field, std::string key);
+  virtual void ClearBtn_Action(std::shared_ptr<platform::PushButton> button);
+  virtual void CalculateBtn_Action(std::shared_ptr<platform::PushButton> button);
+  virtual void PrintBtn_Action(std::shared_ptr<platform::PushButton> button);
+  virtual void GraphBtn_Action(std::shared_ptr<platform::PushButton> button);
+  virtual bool Canvas1_MouseDown(std::shared_ptr<platform::Canvas> canvas, int32_t x, int32_t y);
+  virtual void AddMenuHandlers(std::shared_ptr<platform::Window> w);
+  virtual void Event_Close();
+  virtual void Event_Activate();
+  virtual void Event_EnableMenuItems();
+  virtual bool _DescriptionMenuItem_Action();
+  virtual bool _AboutUlk_Action();
+};
+
+}  // namespace corvane

@@ -1,0 +1,53 @@
+#include "app/handle_about_menu.h"
+
+#include "app/menu_items.h"
+#include "help/about_wnd.h"
+#include "platform/invoker.h"
+
+namespace corvane {
+
+namespace {
+platform::ClassRecord* ctbl = nullptr;
+}  // namespace
+
+const platform::ClassRecord& HandleAboutMenu::Lookup() {
+  CtblInit();
+  return *ctbl;
+}
+
+void HandleAboutMenu::CtblInit() {
+  if (ctbl) return;
+  ctbl = &platform::RuntimeNewClass("HandleAboutMenu", &platform::Application::Lookup());
+  ctbl->factory = platform::FactoryFor<HandleAboutMenu>();
+  using platform::Method;
+  ctbl->methods = {
+      Method("Event_EnableMenuItems", "%%", &HandleAboutMenu::Event_EnableMenuItems),
+      Method("_AboutUlk_Action", "%b%", &HandleAboutMenu::_AboutUlk_Action),
+      Method("_AboutMenuItem_Action", "%b%", &HandleAboutMenu::_AboutMenuItem_Action),
+      Method("Constructor", "%%", &HandleAboutMenu::Constructor),
+  };
+  ctbl->SetEventHandler("EnableMenuItems");
+  ctbl->attributes = {platform::Attribute("__Scope", "Public")};
+}
+
+void HandleAboutMenu::Event_EnableMenuItems() {
+  platform::NotNil(AboutUlk()).SetEnabled(true);
+}
+
+bool HandleAboutMenu::_AboutUlk_Action() {
+  AboutWnd::Instance()->Show();
+  return false;
+}
+
+bool HandleAboutMenu::_AboutMenuItem_Action() {
+  AboutWnd::Instance()->Show();
+  return false;
+}
+
+void HandleAboutMenu::Constructor() {}
+
+std::shared_ptr<HandleAboutMenu> App() {
+  return platform::RuntimeCheckCast<HandleAboutMenu>(platform::_GetAppObject());
+}
+
+}  // namespace corvane

@@ -1,0 +1,119 @@
+#include "app/startup.h"
+
+#include <exception>
+#include <string>
+
+#include "analysis/control_wnd.h"
+#include "app/file_types.h"
+#include "app/handle_about_menu.h"
+#include "app/invisible_wnd.h"
+#include "app/menu.h"
+#include "app/module1.h"
+#include "help/about_wnd.h"
+#include "linegraph/gx_line.h"
+#include "linegraph/gx_line_graph.h"
+#include "linegraph/gx_point.h"
+#include "platform/apple_menu_item.h"
+#include "platform/canvas.h"
+#include "platform/delegate.h"
+#include "platform/event_loop.h"
+#include "platform/label.h"
+#include "platform/menu_bar.h"
+#include "platform/push_button.h"
+#include "platform/quit_menu_item.h"
+#include "platform/rectangle_control.h"
+#include "platform/runtime.h"
+#include "platform/text_area.h"
+#include "platform/unhandled_exception.h"
+#include "platform/window.h"
+
+namespace corvane {
+
+namespace {
+
+const char kMenuHandlerSignature[] = "(  ) as Boolean";
+
+void RegisterFrameworkClasses() {
+  platform::Window::Lookup();
+  platform::RectControl::Lookup();
+  platform::TextArea::Lookup();
+  platform::PushButton::Lookup();
+  platform::Label::Lookup();
+  platform::Canvas::Lookup();
+  platform::Rectangle::Lookup();
+  platform::MenuItem::Lookup();
+  platform::MenuBar::Lookup();
+  platform::QuitMenuItem::Lookup();
+  platform::AppleMenuItem::Lookup();
+  platform::Application::Lookup();
+}
+
+void _NewAppInstance() {
+  auto app = platform::RuntimeCheckCast<HandleAboutMenu>(
+      platform::RuntimeNewObject(HandleAboutMenu::Lookup()));
+  app->Constructor();
+  // The first reference to the menu bar builds it, so it exists before the application object
+  // does and the first EnableMenuItems event finds its items.
+  app->SetMenuBar(Menu::Instance());
+  platform::_RuntimeRegisterAppObject(app);
+}
+
+void _ApplicationAddMenuHandlers() {
+  for (const char* item : {"AboutUlk", "AboutMenuItem"}) {
+    const std::string handler = std::string("_") + item + "_Action";
+    App()->_AddMenuHandler(
+        item, platform::DelegateFromMethodTable(App(), handler, kMenuHandlerSignature, false));
+  }
+}
+
+void _MakeDefaultView() {
+  InvisibleWnd::Instance();
+}
+
+}  // namespace
+
+void Initialize() {
+  RegisterFrameworkClasses();
+  ControlWnd::CtblInit();
+  Menu::CtblInit();
+  AboutWnd::CtblInit();
+  HandleAboutMenu::CtblInit();
+  InvisibleWnd::CtblInit();
+  Module1::Initialize();
+  GxLine::Lookup();
+  GxLineGraph::Lookup();
+  GxPoint::Lookup();
+}
+
+void _Startup() {
+  FileTypes::_Initialize();
+  _NewAppInstance();
+  _ApplicationAddMenuHandlers();
+  _MakeDefaultView();
+}
+
+void _Main() {
+  try {
+    _Startup();
+    platform::_RuntimeRun();
+  } catch (...) {
+    // Reported like any exception that leaves a handler; the globals are still released after.
+    platform::ReportUnhandledException(std::current_exception());
+  }
+}
+
+void Finalize() {
+  FileTypes::Release();
+  Menu::ReleaseInstance();
+  Module1::Finalize();
+}
+
+int32_t Main(int argc, char** argv) {
+  platform::RuntimeInit(argc, argv);
+  Initialize();
+  _Main();
+  Finalize();
+  return platform::RuntimeExit();
+}
+
+}  // namespace corvane

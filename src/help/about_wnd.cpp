@@ -1,0 +1,154 @@
+#include "help/about_wnd.h"
+
+#include "analysis/control_wnd.h"
+#include "app/bundle_pictures.h"
+#include "app/control_records.h"
+#include "app/window_helpers.h"
+#include "platform/control_creation.h"
+#include "platform/implicit_instances.h"
+#include "platform/invoker.h"
+#include "platform/set_properties.h"
+
+namespace corvane {
+
+using platform::Color;
+using platform::PropertyRecord;
+
+namespace {
+platform::ClassRecord* ctbl = nullptr;
+
+}  // namespace
+
+std::shared_ptr<AboutWnd> AboutWnd::Instance() {
+  return platform::ImplicitInstance<AboutWnd>();
+}
+
+const platform::ClassRecord& AboutWnd::Lookup() {
+  CtblInit();
+  return *ctbl;
+}
+
+void AboutWnd::CtblInit() {
+  if (ctbl) return;
+  ctbl = &platform::RuntimeNewClass("AboutWnd.AboutWnd", &platform::Window::Lookup());
+  ctbl->factory = platform::FactoryFor<AboutWnd>();
+  using platform::Attribute;
+  using platform::Method;
+  ctbl->methods = {
+      Method("Layout", "%%", &AboutWnd::Layout),
+      Method("CreateControls", "%%", &AboutWnd::CreateControls),
+      Method("_CreateControls0", "%%", &AboutWnd::_CreateControls0,
+             {Attribute("__Scope", "Public"), Attribute("Hidden")}),
+      Method("StaticText5", "%o<Label>%", &AboutWnd::StaticText5),
+      Method("Canvas1", "%o<Canvas>%", &AboutWnd::Canvas1),
+      Method("Canvas2", "%o<Canvas>%", &AboutWnd::Canvas2),
+      Method("StaticText1", "%o<Label>%", &AboutWnd::StaticText1),
+      Method("Event_KeyDown", "%b%s", &AboutWnd::Event_KeyDown),
+      Method("Event_MouseDown", "%b%i4i4", &AboutWnd::Event_MouseDown),
+  };
+  for (const char* event : {"Layout", "CreateControls", "KeyDown", "MouseDown"}) {
+    ctbl->SetEventHandler(event);
+  }
+  ctbl->attributes = {Attribute("__Scope", "Public")};
+}
+
+void AboutWnd::Layout() {
+  platform::_SetProperties(*this, PropertyRecord(records::WindowEntries({
+                                      .width = 300,
+                                      .height = 200,
+                                      .frame = 2,
+                                      .title = "",
+                                      .closeButton = false,
+                                      .minimizeButton = false,
+                                  })));
+}
+
+void AboutWnd::CreateControls() {
+  _CreateControls0();
+}
+
+void AboutWnd::_CreateControls0() {
+  using platform::Canvas;
+  using platform::Label;
+  platform::CreateControlsFromList(
+      *this, {
+                 {&Label::Lookup,
+                  "StaticText5",
+                  TextSizeInCode(this, &AboutWnd::StaticText5, 9),
+                  PropertyRecord(records::LabelEntries({.name = "StaticText5",
+                                                        .left = 1,
+                                                        .top = 187,
+                                                        .width = 298,
+                                                        .height = 13,
+                                                        .tabIndex = 0,
+                                                        .text = kNoticeLine,
+                                                        .textAlign = 1,
+                                                        .textFont = "Times",
+                                                        .bold = true})),
+                  {}},
+                 {&Canvas::Lookup,
+                  "Canvas1",
+                  BackdropInCode(this, &AboutWnd::Canvas1, &Corvane),
+                  PropertyRecord(records::CanvasEntries({.name = "Canvas1",
+                                                         .left = 111,
+                                                         .top = 60,
+                                                         .width = 78,
+                                                         .height = 78,
+                                                         .tabIndex = 1,
+                                                         .enabled = false})),
+                  {}},
+                 {&Canvas::Lookup,
+                  "Canvas2",
+                  BackdropInCode(this, &AboutWnd::Canvas2, &ZphzSm),
+                  PropertyRecord(records::CanvasEntries({.name = "Canvas2",
+                                                         .left = 77,
+                                                         .top = 161,
+                                                         .width = 148,
+                                                         .height = 22,
+                                                         .tabIndex = 2,
+                                                         .enabled = false})),
+                  {}},
+                 {&Label::Lookup,
+                  "StaticText1",
+                  TextSizeInCode(this, &AboutWnd::StaticText1, 36),
+                  PropertyRecord(records::LabelEntries({.name = "StaticText1",
+                                                        .left = 1,
+                                                        .top = 6,
+                                                        .width = 298,
+                                                        .height = 36,
+                                                        .tabIndex = 3,
+                                                        .text = "Corvane",
+                                                        .textAlign = 1,
+                                                        .textColor = Color(0x0000C8),
+                                                        .textFont = "Times",
+                                                        .bold = true})),
+                  {}},
+             });
+}
+
+std::shared_ptr<platform::Label> AboutWnd::StaticText5() {
+  return ControlNamed<platform::Label>(*this, "StaticText5");
+}
+std::shared_ptr<platform::Canvas> AboutWnd::Canvas1() {
+  return ControlNamed<platform::Canvas>(*this, "Canvas1");
+}
+std::shared_ptr<platform::Canvas> AboutWnd::Canvas2() {
+  return ControlNamed<platform::Canvas>(*this, "Canvas2");
+}
+std::shared_ptr<platform::Label> AboutWnd::StaticText1() {
+  return ControlNamed<platform::Label>(*this, "StaticText1");
+}
+
+bool AboutWnd::Event_KeyDown(std::string /*key*/) {
+  Instance()->Hide();
+  ControlWnd::Instance()->Show();
+  return false;
+}
+
+bool AboutWnd::Event_MouseDown(int32_t /*x*/, int32_t /*y*/) {
+  Instance()->Hide();
+  ControlWnd::Instance()->Show();
+  return false;
+}
+
+}  // namespace corvane

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/canvas.h"
+#include "platform/class_record.h"
+#include "platform/label.h"
+#include "platform/window.h"
+
+namespace corvane {
+
+// The About box: the product's name, its picture, a badge and the notice line. It is the splash
+// at start-up and comes back from either About item; any key or click in it gives way to the main
+// window. Nothing closes it.
+class AboutWnd : public platform::Window {
+ public:
+  static std::shared_ptr<AboutWnd> Instance();
+  static const platform::ClassRecord& Lookup();
+  static void CtblInit();
+
+  virtual void Layout();
+  virtual void CreateControls();
+  virtual void _CreateControls0();
+
+  std::shared_ptr<platform::Label> StaticText5();
+  std::shared_ptr<platform::Canvas> Canvas1();
+  std::shared_ptr<platform::Canvas> Canvas2();
+  std::shared_ptr<platform::Label> StaticText1();
+
+  virtual bool Event_KeyDown(std::string key);
+  virtual bool Event_MouseDown(int32_t x, int32_t y);
+};
+
+// The notice line along the bottom of the About box.
+inline constexpr char kNoticeLine[] = "Copyright \u00A9 2007 the Corvane authors";
+
+}  // namespace corvane

@@ -1,0 +1,59 @@
+#include "platform/application.h"
+
+#include "platform/class_record.h"
+#include "platform/exceptions.h"
+#include "platform/menu_bar.h"
+
+namespace platform {
+namespace {
+std::shared_ptr<Application> registeredApp;
+}  // namespace
+
+const ClassRecord& Application::Lookup() {
+  static const ClassRecord& record = []() -> const ClassRecord& {
+    ClassRecord& registered = RuntimeNewClass("Application", nullptr);
+    registered.factory = FactoryFor<Application>();
+    registered.events.push_back({"EnableMenuItems", ""});
+    return registered;
+  }();
+  return record;
+}
+
+void Application::_AddMenuHandler(const std::string& itemName,
+                                  const std::shared_ptr<Delegate>& handler) {
+  NotNil(handler);
+  menuHandlers_[itemName] = handler;
+}
+
+bool Application::HandleMenuCommand(const std::string& itemName) {
+  auto found = menuHandlers_.find(itemName);
+  if (found == menuHandlers_.end()) return false;
+  // A copy, so that a handler that registers anew under its own name is not destroyed mid-call.
+  std::shared_ptr<Delegate> handler = found->second;
+  return handler->Invoke({}).IsTrue();
+}
+
+bool Application::HasMenuHandler(const std::string& itemName) const {
+  return menuHandlers_.count(itemName) > 0;
+}
+
+void Application::RunEnableMenuItems() {
+  const ClassRecord* record = ClassRecordOf();
+  const EventEntry* entry = record ? record->FindEvent("EnableMenuItems") : nullptr;
+  if (!entry || entry->handlerName.empty()) return;
+  const MemberRecord* handler = record->FindMethod(entry->handlerName);
+  if (!handler) throw RuntimeException(record->name + " has no operation " + entry->handlerName);
+  // Held for the call: the handler may unregister the application object.
+  std::shared_ptr<Object> keepAlive = weak_from_this().lock();
+  handler->invoker(*this, {});
+}
+
+void _RuntimeRegisterAppObject(std::shared_ptr<Application> app) {
+  registeredApp = std::move(app);
+}
+
+std::shared_ptr<Application> _GetAppObject() {
+  return registeredApp;
+}
+
+}  // namespace platform

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/exceptions.h"
+#include "platform/object.h"
+#include "platform/value.h"
+
+namespace platform {
+
+// Calls one operation on a target object with its arguments packed in a list (see invoker.h).
+using Invoker = std::function<Value(Object& target, const std::vector<Value>& arguments)>;
+
+// A name with an optional value, attached to a member or to a class ("__Scope" = "Public";
+// "Hidden" without a value).
+struct Attribute {
+  Attribute(std::string attributeName, std::string attributeValue)
+      : name(std::move(attributeName)), value(std::move(attributeValue)), hasValue(true) {}
+  explicit Attribute(std::string attributeName) : name(std::move(attributeName)) {}
+
+  std::string name;
+  std::string value;
+  bool hasValue = false;
+};
+
+// An operation of a class: its name, its signature text ("%b%o<TextArea>s"), the invoker that
+// calls it by name, and its attributes.
+struct MemberRecord {
+  std::string name;
+  std::string signature;
+  Invoker invoker;
+  std::vector<Attribute> attributes;
+};
+
+// A field of a class: its name, its type code ("f8", "A1o<GxLine>") and its attributes.
+struct FieldRecord {
+  std::string name;
+  std::string typeCode;
+  std::vector<Attribute> attributes;
+};
+
+// One event a class can handle, and the name of the operation that handles it ("" for none).
+struct EventEntry {
+  std::string eventName;
+  std::string handlerName;
+};
+
+// The registration of one class: what the framework needs to create its objects, to check casts
+// to it, to call its operations by name and to dispatch its events. Built once, then only read.
+class ClassRecord {
+ public:
+  using Factory = std::function<std::shared_ptr<Object>()>;
+
+  ClassRecord(std::string className, const ClassRecord* superclassRecord)
+      : name(std::move(className)), superclass(superclassRecord) {}
+
+  std::string name;
+  const ClassRecord* superclass;
+  Factory factory;                    // empty for a class that cannot be instantiated
+  std::vector<MemberRecord> methods;  // own operations, in method-table order
+  std::vector<FieldRecord> fields;    // own fields, in field order
+  std::vector<EventEntry> events;     // the event table; starts as a copy of the superclass's
+  std::vector<Attribute> attributes;  // class attributes
+
+  // The superclass's operations followed by the own ones.
+  std::vector<const MemberRecord*> MethodTable() const;
+
+  // The operation of that name, searching this class before its superclasses, so an operation a
+  // subclass replaces is the one found. With a signature, only an operation of that signature
+  // matches (for overloaded names). nullptr when there is none.
+  const MemberRecord* FindMethod(const std::string& methodName,
+                                 const std::string& signature = "") const;
+
+  const EventEntry* FindEvent(const std::string& eventName) const;
+
+  // Fills the event's entry with its handler: the construction hooks (Layout, CreateControls,
+  // AddMenuHandlers) are handled by the operation of the same name, every other event by
+  // "Event_" + its name. Raises RuntimeException when the event or the operation is missing, so a
+  // mistyped registration fails at start-up instead of silently losing the event.
+  void SetEventHandler(const std::string& eventName);
+
+  // True for this class and for every class derived from it.
+  bool IsSubclassOf(const ClassRecord& other) const;
+};
+
+// Creates and registers the record of a new class; its event table starts as the superclass's.
+// Raises RuntimeException when a class of that name is already registered.
+ClassRecord& RuntimeNewClass(const std::string& name, const ClassRecord* superclass);
+
+// The registered record of that name, or nullptr.
+const ClassRecord* FindClassRecord(const std::string& name);
+
+// A new object of the class, remembering its record. Raises RuntimeException for a class without
+// a factory.
+std::shared_ptr<Object> RuntimeNewObject(const ClassRecord& record);
+
+// The object itself when it is an instance of the class (or of a subclass). Raises
+// NilObjectException for nil and IllegalCastException for an object of another class.
+std::shared_ptr<Object> RuntimeCheckCast(const std::shared_ptr<Object>& object,
+                                         const ClassRecord& record);
+
+// The same, typed: T is a class with a static Lookup() returning its record.
+template <class T>
+std::shared_ptr<T> RuntimeCheckCast(const std::shared_ptr<Object>& object) {
+  std::shared_ptr<T> typed = std::dynamic_pointer_cast<T>(RuntimeCheckCast(object, T::Lookup()));
+  if (!typed) throw IllegalCastException("Object is not a " + T::Lookup().name);
+  return typed;
+}
+
+// A factory for the record of class T.
+template <class T>
+ClassRecord::Factory FactoryFor() {
+  return [] { return std::static_pointer_cast<Object>(std::make_shared<T>()); };
+}
+
+}  // namespace platform

@@ -1,0 +1,39 @@
+#include "platform/menu_bar.h"
+
+#include "platform/class_record.h"
+#include "platform/menu_bar_placement.h"
+
+namespace platform {
+namespace {
+
+void CollectItems(const MenuItem& parent, std::vector<std::shared_ptr<MenuItem>>& items) {
+  for (int32_t index = 0; index < parent.Count(); ++index) {
+    std::shared_ptr<MenuItem> child = parent.Item(index);
+    items.push_back(child);
+    CollectItems(*child, items);
+  }
+}
+
+}  // namespace
+
+MenuBar::MenuBar() {
+  // No window can show a bar before the first bar exists, so windows learn to show bars now.
+  InstallMenuBarPlacement();
+}
+
+const ClassRecord& MenuBar::Lookup() {
+  static const ClassRecord& record = []() -> const ClassRecord& {
+    ClassRecord& registered = RuntimeNewClass("MenuBar", &MenuItem::Lookup());
+    registered.factory = FactoryFor<MenuBar>();
+    return registered;
+  }();
+  return record;
+}
+
+std::vector<std::shared_ptr<MenuItem>> MenuBar::AllItems() const {
+  std::vector<std::shared_ptr<MenuItem>> items;
+  CollectItems(*this, items);
+  return items;
+}
+
+}  // namespace platform

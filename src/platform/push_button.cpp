@@ -1,0 +1,51 @@
+#include "platform/push_button.h"
+
+#include <QPushButton>
+
+#include "platform/control_data.h"
+
+namespace platform {
+
+PushButton::PushButton() {
+  auto* button = new QPushButton();
+  // No button of the program is a default button; Return must not click one behind the user.
+  button->setAutoDefault(false);
+  Data().widget = button;
+  Data().link->control = this;
+  std::shared_ptr<ControlLink> link = Data().link;
+  QObject::connect(button, &QPushButton::clicked, button, [link] {
+    if (link->control) link->control->DispatchEvent(kActionEvent, {});
+  });
+}
+
+const ClassRecord& PushButton::Lookup() {
+  static const ClassRecord& record = []() -> const ClassRecord& {
+    ClassRecord& registered = RuntimeNewClass("PushButton", &RectControl::Lookup());
+    registered.factory = FactoryFor<PushButton>();
+    return registered;
+  }();
+  return record;
+}
+
+void PushButton::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  // "&" marks a keyboard mnemonic in Qt; the program's captions mean the character itself.
+  QString shown = QString::fromStdString(caption).replace(u'&', QStringLiteral("&&"));
+  static_cast<QPushButton&>(Data().Widget()).setText(shown);
+}
+
+bool PushButton::HasEvent(int32_t eventNumber) const {
+  return eventNumber == kActionEvent;
+}
+
+void PushButton::ApplyProperty(const std::string& key, const PropertyValue& value) {
+  if (key == "Caption") {
+    SetCaption(value.AsString());
+  } else if (key == "TabStop") {
+    Data().Widget().setFocusPolicy(value.AsBoolean() ? Qt::StrongFocus : Qt::ClickFocus);
+  } else {
+    TextControl::ApplyProperty(key, value);
+  }
+}
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+#include "platform/quit_menu_item.h"
+
+#include "platform/class_record.h"
+
+namespace platform {
+
+const ClassRecord& QuitMenuItem::Lookup() {
+  static const ClassRecord& record = []() -> const ClassRecord& {
+    ClassRecord& registered = RuntimeNewClass("QuitMenuItem", &MenuItem::Lookup());
+    registered.factory = FactoryFor<QuitMenuItem>();
+    return registered;
+  }();
+  return record;
+}
+
+}  // namespace platform

@@ -1,0 +1,59 @@
+#include "platform/rectangle_control.h"
+
+#include "platform/control_data.h"
+#include "platform/rectangle_widget_qt.h"
+
+namespace platform {
+namespace {
+
+RectangleWidget& WidgetOf(const Rectangle& rectangle) {
+  return static_cast<RectangleWidget&>(rectangle.Data().Widget());
+}
+
+}  // namespace
+
+Rectangle::Rectangle() {
+  Data().widget = new RectangleWidget();
+  Data().link->control = this;
+}
+
+const ClassRecord& Rectangle::Lookup() {
+  static const ClassRecord& record = []() -> const ClassRecord& {
+    ClassRecord& registered = RuntimeNewClass("Rectangle", &RectControl::Lookup());
+    registered.factory = FactoryFor<Rectangle>();
+    return registered;
+  }();
+  return record;
+}
+
+Color Rectangle::FillColor() const {
+  return WidgetOf(*this).fillColor;
+}
+Color Rectangle::TopLeftColor() const {
+  return WidgetOf(*this).topLeftColor;
+}
+Color Rectangle::BottomRightColor() const {
+  return WidgetOf(*this).bottomRightColor;
+}
+int32_t Rectangle::BorderWidth() const {
+  return WidgetOf(*this).borderWidth;
+}
+
+void Rectangle::ApplyProperty(const std::string& key, const PropertyValue& value) {
+  RectangleWidget& widget = WidgetOf(*this);
+  if (key == "FillColor") {
+    widget.fillColor = value.AsColor();
+  } else if (key == "TopLeftColor") {
+    widget.topLeftColor = value.AsColor();
+  } else if (key == "BottomRightColor") {
+    widget.bottomRightColor = value.AsColor();
+  } else if (key == "BorderWidth") {
+    widget.borderWidth = value.AsInt32();
+  } else {
+    RectControl::ApplyProperty(key, value);
+    return;
+  }
+  widget.update();
+}
+
+}  // namespace platform

@@ -1,0 +1,18 @@
+#include "platform/set_properties.h"
+
+#include "platform/exceptions.h"
+#include "platform/property_record.h"
+
+namespace platform {
+
+void _SetProperties(PropertyTarget& object, const std::string& record) {
+  for (const PropertyEntry& entry : DecodePropertyRecord(record)) {
+    object.SetProperty(entry.key, entry.value);
+  }
+}
+
+void _SetProperties(const std::shared_ptr<PropertyTarget>& object, const std::string& record) {
+  _SetProperties(NotNil(object), record);
+}
+
+}  // namespace platform

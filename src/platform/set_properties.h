@@ -1,0 +1,17 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/property_target.h"
+
+namespace platform {
+
+// Configures the object from a property record: every entry is assigned, in record order, to the
+// property its key names. The whole record is read before the first assignment, so a record that
+// is damaged (PropertyRecordException) leaves the object as it was.
+void _SetProperties(PropertyTarget& object, const std::string& record);
+// Raises NilObjectException for nil.
+void _SetProperties(const std::shared_ptr<PropertyTarget>& object, const std::string& record);
+
+}  // namespace platform

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/text_control.h"
+
+namespace platform {
+
+// An editable text field. Its text holds a carriage return as the one line break, whatever line
+// endings were set or pasted. Positions and lengths count characters, a line break as one.
+class TextArea : public TextControl {
+ public:
+  // KeyDown (TextArea, String) as Boolean: the typed key; True consumes it.
+  static constexpr int32_t kKeyDownEvent = 13;
+
+  TextArea();
+  static const ClassRecord& Lookup();
+
+  std::string Text() const;
+  void SetText(const std::string& text);
+
+  // Setting SelStart places the insertion point there (an empty selection); SelLength then
+  // extends the selection from it.
+  int32_t SelStart() const;
+  void SetSelStart(int32_t start);
+  int32_t SelLength() const;
+  void SetSelLength(int32_t length);
+  // Whether the selection is bold; setting it makes the selected characters bold or plain.
+  bool SelBold() const;
+  void SetSelBold(bool bold);
+
+  bool ReadOnly() const;
+  void SetReadOnly(bool readOnly);
+  // The most characters the user may type or paste; 0 for no limit. Text set by code is not cut.
+  int32_t LimitText() const;
+  void SetLimitText(int32_t limit);
+
+  // Raised by the framework for a typed key: true when the KeyDown handler consumed the key. A
+  // handler that failed has not let the key through either.
+  bool RaiseKeyDown(const std::string& key);
+
+ protected:
+  bool HasEvent(int32_t eventNumber) const override;
+  void ApplyProperty(const std::string& key, const PropertyValue& value) override;
+
+ private:
+  void SetAlignment(int32_t alignment);
+  void SetScrollbars(bool horizontal, bool vertical);
+  void SetMultiline(bool multiline);
+
+  bool scrollbarHorizontal_ = false;
+  bool scrollbarVertical_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,47 @@
+#pragma once
+
+// Inside the framework only: the Qt widget of a TextArea.
+#include <QTextEdit>
+#include <cstdint>
+#include <memory>
+
+#include "platform/control_data.h"
+
+namespace platform {
+
+// Runs every typed key past the TextArea's KeyDown event before the text sees it, and holds the
+// typing rules that Qt does not have: the character limit, single-line areas, and pasting as
+// plain text with the limit applied.
+class TextAreaWidget : public QTextEdit {
+ public:
+  explicit TextAreaWidget(std::shared_ptr<ControlLink> link);
+
+  int32_t limitText = 0;
+  bool multiline = true;
+  bool acceptTabs = false;
+
+  // The document's text as Qt stores it: a paragraph separator (U+2029) between lines.
+  QString RawText() const;
+
+ protected:
+  bool event(QEvent* event) override;
+  void insertFromMimeData(const QMimeData* source) override;
+
+ private:
+  // True when the key was dealt with here and must not reach QTextEdit.
+  bool HandleKeyPress(QKeyEvent& event);
+  void InsertLineBreak();
+  // How many characters the user may still put in place of the selection.
+  int32_t Room() const;
+
+  std::shared_ptr<ControlLink> link_;
+};
+
+// Characters (code points) in a Qt string.
+int32_t CharacterCount(const QString& text);
+// The Qt string index of the character at `characters` (clamped to the string).
+int32_t IndexOfCharacter(const QString& text, int32_t characters);
+// Replaces every line ending (CR LF, CR, LF, Unicode line and paragraph separators) by `ending`.
+QString WithLineBreaks(const QString& text, const QString& ending);
+
+}  // namespace platform

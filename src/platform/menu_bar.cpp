@@ -16,10 +16,7 @@ void CollectItems(const MenuItem& parent, std::vector<std::shared_ptr<MenuItem>>
 
 }  // namespace
 
-MenuBar::MenuBar() {
-  // No window can show a bar before the first bar exists, so windows learn to show bars now.
-  InstallMenuBarPlacement();
-}
+MenuBar::MenuBar() = default;
 
 const ClassRecord& MenuBar::Lookup() {
   static const ClassRecord& record = []() -> const ClassRecord& {

@@ -6,6 +6,7 @@
 #include "platform/background_task.h"
 #include "platform/event_loop.h"
 #include "platform/implicit_instances.h"
+#include "platform/menu_bar_placement.h"
 
 namespace platform {
 namespace {
@@ -19,6 +20,7 @@ void RuntimeInit(int& argc, char** argv) {
   // visible window went away: during the splash no window may be visible for a moment.
   QApplication::setQuitOnLastWindowClosed(false);
   SetBackgroundTaskHook(&ProcessPaintAndTimerEvents);
+  InstallMenuBarPlacement();
 }
 
 int32_t RuntimeExit() {

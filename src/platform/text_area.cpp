@@ -75,6 +75,8 @@ void TextArea::SetText(const std::string& text) {
   TextAreaWidget& widget = WidgetOf(*this);
   widget.setPlainText(WithLineBreaks(QString::fromStdString(text), QStringLiteral("\n")));
   AlignAllBlocks(widget, widget.document()->defaultTextOption().alignment());
+  // Text set by code starts a new history: Undo must not offer to undo the alignment.
+  widget.document()->clearUndoRedoStacks();
 }
 
 int32_t TextArea::SelStart() const {

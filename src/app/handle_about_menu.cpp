@@ -17,17 +17,16 @@ const platform::ClassRecord& HandleAboutMenu::Lookup() {
 
 void HandleAboutMenu::CtblInit() {
   if (ctbl) return;
-  ctbl = &platform::RuntimeNewClass("HandleAboutMenu", &platform::Application::Lookup());
-  ctbl->factory = platform::FactoryFor<HandleAboutMenu>();
   using platform::Method;
-  ctbl->methods = {
-      Method("Event_EnableMenuItems", "%%", &HandleAboutMenu::Event_EnableMenuItems),
-      Method("_AboutUlk_Action", "%b%", &HandleAboutMenu::_AboutUlk_Action),
-      Method("_AboutMenuItem_Action", "%b%", &HandleAboutMenu::_AboutMenuItem_Action),
-      Method("Constructor", "%%", &HandleAboutMenu::Constructor),
-  };
-  ctbl->SetEventHandler("EnableMenuItems");
-  ctbl->attributes = {platform::Attribute("__Scope", "Public")};
+  ctbl = &platform::DefineClass<HandleAboutMenu>(
+      "HandleAboutMenu", &platform::Application::Lookup(),
+      {
+          Method("Event_EnableMenuItems", "%%", &HandleAboutMenu::Event_EnableMenuItems),
+          Method("_AboutUlk_Action", "%b%", &HandleAboutMenu::_AboutUlk_Action),
+          Method("_AboutMenuItem_Action", "%b%", &HandleAboutMenu::_AboutMenuItem_Action),
+          Method("Constructor", "%%", &HandleAboutMenu::Constructor),
+      },
+      {"EnableMenuItems"});
 }
 
 void HandleAboutMenu::Event_EnableMenuItems() {

@@ -39,32 +39,31 @@ const platform::ClassRecord& InvisibleWnd::Lookup() {
 
 void InvisibleWnd::CtblInit() {
   if (ctbl) return;
-  ctbl = &platform::RuntimeNewClass("InvisibleWnd.InvisibleWnd", &platform::Window::Lookup());
-  ctbl->factory = platform::FactoryFor<InvisibleWnd>();
   using platform::Method;
-  ctbl->methods = {
-      Method("Layout", "%%", &InvisibleWnd::Layout),
-      Method("CreateControls", "%%", &InvisibleWnd::CreateControls),
-      Method("WindowMenu", "%o<MenuItem>%", &InvisibleWnd::WindowMenu),
-      Method("AboutUlk", "%o<AppleMenuItem>%", &InvisibleWnd::AboutUlk),
-      Method("AboutMenuItem", "%o<MenuItem>%", &InvisibleWnd::AboutMenuItem),
-      Method("DescriptionMenuItem", "%o<MenuItem>%", &InvisibleWnd::DescriptionMenuItem),
-      Method("ControlMenuItem", "%o<MenuItem>%", &InvisibleWnd::ControlMenuItem),
-      Method("UntitledMenu0", "%o<MenuItem>%", &InvisibleWnd::UntitledMenu0),
-      Method("EditClear", "%o<MenuItem>%", &InvisibleWnd::EditClear),
-      Method("EditPaste", "%o<MenuItem>%", &InvisibleWnd::EditPaste),
-      Method("EditCopy", "%o<MenuItem>%", &InvisibleWnd::EditCopy),
-      Method("EditCut", "%o<MenuItem>%", &InvisibleWnd::EditCut),
-      Method("UntitledMenu1", "%o<MenuItem>%", &InvisibleWnd::UntitledMenu1),
-      Method("EditUndo", "%o<MenuItem>%", &InvisibleWnd::EditUndo),
-      Method("FileMenu", "%o<MenuItem>%", &InvisibleWnd::FileMenu),
-      Method("FileQuit", "%o<QuitMenuItem>%", &InvisibleWnd::FileQuit),
-      Method("Print", "%o<MenuItem>%", &InvisibleWnd::Print),
-      Method("UntitledMenu3", "%o<MenuItem>%", &InvisibleWnd::UntitledMenu3),
-      Method("Event_Open", "%%", &InvisibleWnd::Event_Open),
-  };
-  for (const char* event : {"Layout", "CreateControls", "Open"}) ctbl->SetEventHandler(event);
-  ctbl->attributes = {platform::Attribute("__Scope", "Public")};
+  ctbl = &platform::DefineClass<InvisibleWnd>(
+      "InvisibleWnd.InvisibleWnd", &platform::Window::Lookup(),
+      {
+          Method("Layout", "%%", &InvisibleWnd::Layout),
+          Method("CreateControls", "%%", &InvisibleWnd::CreateControls),
+          Method("WindowMenu", "%o<MenuItem>%", &InvisibleWnd::WindowMenu),
+          Method("AboutUlk", "%o<AppleMenuItem>%", &InvisibleWnd::AboutUlk),
+          Method("AboutMenuItem", "%o<MenuItem>%", &InvisibleWnd::AboutMenuItem),
+          Method("DescriptionMenuItem", "%o<MenuItem>%", &InvisibleWnd::DescriptionMenuItem),
+          Method("ControlMenuItem", "%o<MenuItem>%", &InvisibleWnd::ControlMenuItem),
+          Method("UntitledMenu0", "%o<MenuItem>%", &InvisibleWnd::UntitledMenu0),
+          Method("EditClear", "%o<MenuItem>%", &InvisibleWnd::EditClear),
+          Method("EditPaste", "%o<MenuItem>%", &InvisibleWnd::EditPaste),
+          Method("EditCopy", "%o<MenuItem>%", &InvisibleWnd::EditCopy),
+          Method("EditCut", "%o<MenuItem>%", &InvisibleWnd::EditCut),
+          Method("UntitledMenu1", "%o<MenuItem>%", &InvisibleWnd::UntitledMenu1),
+          Method("EditUndo", "%o<MenuItem>%", &InvisibleWnd::EditUndo),
+          Method("FileMenu", "%o<MenuItem>%", &InvisibleWnd::FileMenu),
+          Method("FileQuit", "%o<QuitMenuItem>%", &InvisibleWnd::FileQuit),
+          Method("Print", "%o<MenuItem>%", &InvisibleWnd::Print),
+          Method("UntitledMenu3", "%o<MenuItem>%", &InvisibleWnd::UntitledMenu3),
+          Method("Event_Open", "%%", &InvisibleWnd::Event_Open),
+      },
+      {"Layout", "CreateControls", "Open"});
 }
 
 void InvisibleWnd::Layout() {

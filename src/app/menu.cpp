@@ -71,16 +71,14 @@ const platform::ClassRecord& Menu::Lookup() {
 
 void Menu::CtblInit() {
   if (ctbl) return;
-  ctbl = &platform::RuntimeNewClass("Menu.Menu", &platform::MenuBar::Lookup());
-  ctbl->factory = platform::FactoryFor<Menu>();
   using platform::Method;
-  ctbl->methods = {
-      Method("Constructor", "%%", &Menu::Constructor),
-      Method("Untitled1", "%%", &Menu::Untitled1),
-      Method("Untitled2", "%%", &Menu::Untitled2),
-      Method("Untitled3", "%%", &Menu::Untitled3),
-  };
-  ctbl->attributes = {platform::Attribute("__Scope", "Public")};
+  ctbl = &platform::DefineClass<Menu>("Menu.Menu", &platform::MenuBar::Lookup(),
+                                      {
+                                          Method("Constructor", "%%", &Menu::Constructor),
+                                          Method("Untitled1", "%%", &Menu::Untitled1),
+                                          Method("Untitled2", "%%", &Menu::Untitled2),
+                                          Method("Untitled3", "%%", &Menu::Untitled3),
+                                      });
 }
 
 void Menu::Constructor() {

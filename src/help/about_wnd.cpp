@@ -30,26 +30,23 @@ const platform::ClassRecord& AboutWnd::Lookup() {
 
 void AboutWnd::CtblInit() {
   if (ctbl) return;
-  ctbl = &platform::RuntimeNewClass("AboutWnd.AboutWnd", &platform::Window::Lookup());
-  ctbl->factory = platform::FactoryFor<AboutWnd>();
   using platform::Attribute;
   using platform::Method;
-  ctbl->methods = {
-      Method("Layout", "%%", &AboutWnd::Layout),
-      Method("CreateControls", "%%", &AboutWnd::CreateControls),
-      Method("_CreateControls0", "%%", &AboutWnd::_CreateControls0,
-             {Attribute("__Scope", "Public"), Attribute("Hidden")}),
-      Method("StaticText5", "%o<Label>%", &AboutWnd::StaticText5),
-      Method("Canvas1", "%o<Canvas>%", &AboutWnd::Canvas1),
-      Method("Canvas2", "%o<Canvas>%", &AboutWnd::Canvas2),
-      Method("StaticText1", "%o<Label>%", &AboutWnd::StaticText1),
-      Method("Event_KeyDown", "%b%s", &AboutWnd::Event_KeyDown),
-      Method("Event_MouseDown", "%b%i4i4", &AboutWnd::Event_MouseDown),
-  };
-  for (const char* event : {"Layout", "CreateControls", "KeyDown", "MouseDown"}) {
-    ctbl->SetEventHandler(event);
-  }
-  ctbl->attributes = {Attribute("__Scope", "Public")};
+  ctbl = &platform::DefineClass<AboutWnd>(
+      "AboutWnd.AboutWnd", &platform::Window::Lookup(),
+      {
+          Method("Layout", "%%", &AboutWnd::Layout),
+          Method("CreateControls", "%%", &AboutWnd::CreateControls),
+          Method("_CreateControls0", "%%", &AboutWnd::_CreateControls0,
+                 {Attribute("__Scope", "Public"), Attribute("Hidden")}),
+          Method("StaticText5", "%o<Label>%", &AboutWnd::StaticText5),
+          Method("Canvas1", "%o<Canvas>%", &AboutWnd::Canvas1),
+          Method("Canvas2", "%o<Canvas>%", &AboutWnd::Canvas2),
+          Method("StaticText1", "%o<Label>%", &AboutWnd::StaticText1),
+          Method("Event_KeyDown", "%b%s", &AboutWnd::Event_KeyDown),
+          Method("Event_MouseDown", "%b%i4i4", &AboutWnd::Event_MouseDown),
+      },
+      {"Layout", "CreateControls", "KeyDown", "MouseDown"});
 }
 
 void AboutWnd::Layout() {

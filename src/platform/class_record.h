@@ -116,4 +116,19 @@ ClassRecord::Factory FactoryFor() {
   return [] { return std::static_pointer_cast<Object>(std::make_shared<T>()); };
 }
 
+// Registers class T described as data: its name, its superclass, its own operations in
+// method-table order, the events its operations handle, and the class attribute "__Scope" =
+// "Public".
+template <class T>
+ClassRecord& DefineClass(const std::string& name, const ClassRecord* superclass,
+                         std::vector<MemberRecord> methods,
+                         std::initializer_list<const char*> handledEvents = {}) {
+  ClassRecord& record = RuntimeNewClass(name, superclass);
+  record.factory = FactoryFor<T>();
+  record.methods = std::move(methods);
+  for (const char* event : handledEvents) record.SetEventHandler(event);
+  record.attributes = {Attribute("__Scope", "Public")};
+  return record;
+}
+
 }  // namespace platform

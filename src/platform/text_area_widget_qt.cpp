@@ -1,9 +1,11 @@
 #include "platform/text_area_widget_qt.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 #include <limits>
 
 #include "platform/key_translation_qt.h"
@@ -67,7 +69,16 @@ bool TextAreaWidget::event(QEvent* event) {
 
 bool TextAreaWidget::HandleKeyPress(QKeyEvent& event) {
   std::string key = KeyDownText(event);
-  if (key.empty()) return false;
+  if (key.empty()) {
+    // A character typed with Alt or Meta held would go in without passing KeyDown, so a key
+    // filter could be walked round; such keys are shortcuts here, never text.
+    const bool printable = !event.text().isEmpty() && event.text().at(0).isPrint();
+    if (printable && (event.modifiers() & (Qt::AltModifier | Qt::MetaModifier))) {
+      event.accept();
+      return true;
+    }
+    return false;
+  }
   auto* owner = static_cast<TextArea*>(link_->control);
   if (owner && owner->RaiseKeyDown(key)) {
     event.accept();
@@ -85,6 +96,25 @@ bool TextAreaWidget::HandleKeyPress(QKeyEvent& event) {
     return true;
   }
   return false;
+}
+
+void TextAreaWidget::inputMethodEvent(QInputMethodEvent* event) {
+  auto* owner = static_cast<TextArea*>(link_->control);
+  if (event->commitString().isEmpty() || !owner) {
+    QTextEdit::inputMethodEvent(event);
+    return;
+  }
+  // Composed characters (dead keys, input methods) are typed keys too: each passes KeyDown, and
+  // what passes is cut to the room LimitText leaves.
+  QString accepted;
+  for (char32_t character : event->commitString().toUcs4()) {
+    QString text = QString::fromUcs4(&character, 1);
+    if (!owner->RaiseKeyDown(text.toStdString())) accepted += text;
+  }
+  accepted = accepted.left(IndexOfCharacter(accepted, std::max(0, Room())));
+  QInputMethodEvent filtered(event->preeditString(), event->attributes());
+  filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
+  QTextEdit::inputMethodEvent(&filtered);
 }
 
 void TextAreaWidget::InsertLineBreak() {

@@ -26,6 +26,7 @@ class TextAreaWidget : public QTextEdit {
  protected:
   bool event(QEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
 
  private:
   // True when the key was dealt with here and must not reach QTextEdit.

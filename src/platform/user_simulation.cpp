@@ -3,11 +3,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
+#include <algorithm>
 
 #include "platform/control_data.h"
+#include "platform/event_loop.h"
 #include "platform/picture_data.h"
+#include "platform/unhandled_exception.h"
 #include "platform/window_qt.h"
 
 namespace platform {
@@ -73,6 +78,18 @@ void TypeText(const std::shared_ptr<TextArea>& field, const std::string& keys) {
   TypeInto(NotNil(field).Data().Widget(), keys);
 }
 
+void TypeWithAlt(const std::shared_ptr<TextArea>& field, const std::string& character) {
+  QString text = QString::fromStdString(character);
+  auto key = static_cast<int>(text.isEmpty() ? 0 : text.toUpper().at(0).unicode());
+  SendKey(NotNil(field).Data().Widget(), key, text, Qt::AltModifier);
+}
+
+void ComposeText(const std::shared_ptr<TextArea>& field, const std::string& text) {
+  QInputMethodEvent commit;
+  commit.setCommitString(QString::fromStdString(text));
+  QApplication::sendEvent(&NotNil(field).Data().Widget(), &commit);
+}
+
 void PasteText(const std::shared_ptr<TextArea>& field, const std::string& text) {
   QWidget& widget = NotNil(field).Data().Widget();
   QGuiApplication::clipboard()->setText(QString::fromStdString(text));
@@ -122,6 +139,25 @@ void ActivateWindow(const std::shared_ptr<Window>& window) {
 void ProcessPendingEvents() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+std::shared_ptr<void> RunFromEventLoop(std::function<void()> action, int32_t delayMilliseconds) {
+  auto* timer = new QTimer();
+  timer->setSingleShot(true);
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, action = std::move(action)] {
+    if (InBackgroundTask()) {
+      timer->start(1);
+      return;
+    }
+    RunReportingExceptions(action);
+  });
+  timer->start(std::max(delayMilliseconds, 0));
+  // Deleted later: the handle may be dropped by the action itself, while the timer is signalling.
+  return std::shared_ptr<void>(timer, [](void* pending) {
+    auto* dropped = static_cast<QTimer*>(pending);
+    dropped->stop();
+    dropped->deleteLater();
+  });
 }
 
 std::shared_ptr<Picture> CaptureWindowContent(const std::shared_ptr<Window>& window) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -18,6 +19,12 @@ namespace platform {
 // One key press per character: "\r" (or "\n") is Return, "\b" Backspace, "\t" Tab, "\x1B"
 // Escape, "\x7F" Delete; every other character is typed as itself.
 void TypeText(const std::shared_ptr<TextArea>& field, const std::string& keys);
+
+// One key pressed with Alt held, as a shortcut attempt that carries the character's text.
+void TypeWithAlt(const std::shared_ptr<TextArea>& field, const std::string& character);
+
+// The text as an input method (dead keys, compose) commits it in one event.
+void ComposeText(const std::shared_ptr<TextArea>& field, const std::string& text);
 
 // Puts the text on the clipboard and presses Ctrl+V in the field.
 void PasteText(const std::shared_ptr<TextArea>& field, const std::string& text);
@@ -44,6 +51,12 @@ void ActivateWindow(const std::shared_ptr<Window>& window);
 
 // Delivers every pending event, deferred deletions included.
 void ProcessPendingEvents();
+
+// Runs the action from the event loop, no sooner than `delayMilliseconds` from now, as a person's
+// later action arrives while the program waits in its loop; like such an action it is held back
+// while the background task runs. An exception the action lets pass is reported as a handler's
+// is. Dropping the returned handle before the action ran cancels it.
+std::shared_ptr<void> RunFromEventLoop(std::function<void()> action, int32_t delayMilliseconds = 0);
 
 // The window's content area as it is drawn now, for tests that look at pixels.
 std::shared_ptr<Picture> CaptureWindowContent(const std::shared_ptr<Window>& window);

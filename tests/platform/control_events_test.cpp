@@ -49,6 +49,22 @@ TEST_F(ControlEventsTest, TheKeyFilterSwallowsOrPassesEachTypedKey) {
   EXPECT_EQ(KeysSeen().size(), 9u);
 }
 
+TEST_F(ControlEventsTest, NoTypedCharacterGoesRoundTheKeyFilter) {
+  TestWnd::swallowedKeys = "x";
+  auto window = TestWnd::Instance();
+  auto field = window->NameFld();
+  // Alt+letter is a shortcut attempt, never text, so it cannot slip past the filter.
+  platform::TypeWithAlt(field, "e");
+  EXPECT_EQ(field->Text(), "");
+  // Composed characters are typed keys: each one passes the filter.
+  platform::ComposeText(field, "\xC3\xA9x");
+  EXPECT_EQ(field->Text(), "\xC3\xA9");
+  EXPECT_EQ(KeysSeen(), (std::vector<std::string>{"KeyDown NameFld -61", "KeyDown NameFld 120"}));
+  auto code = window->CodeFld();
+  platform::ComposeText(code, "123");
+  EXPECT_EQ(code->Text(), "12") << "a composed text is cut to the limit like a typed one";
+}
+
 TEST_F(ControlEventsTest, TheLimitStopsTypingAndCutsPastedText) {
   auto window = TestWnd::Instance();
   auto code = window->CodeFld();

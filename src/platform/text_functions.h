@@ -15,10 +15,10 @@ double Val(const std::string& text);
 // show up to 15 significant digits. A non-empty format is applied as by Format.
 std::string Str(double value, const std::string& format = "");
 
-// Formats by a spec of "0" (a digit always shown), "#" (a digit that may be left out), "+" (the
+// Formats by a pattern of "0" (a digit always shown), "#" (a digit that may be left out), "+" (the
 // sign always shown) and "." (the decimal point); as many decimals as placeholders after the point,
 // rounded half away from zero. An integer part of "#" only still shows one digit. Infinite and NaN
-// values give "INF", "-INF" and "NaN" (with "+INF" where the spec asks for the sign).
+// values give "INF", "-INF" and "NaN" (with "+INF" where the format asks for the sign).
 std::string Format(double value, const std::string& spec);
 
 // Field `index` (from 1) of the text split at every occurrence of `separator`; "" past the last.

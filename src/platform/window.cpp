@@ -6,6 +6,7 @@
 #include "platform/color_qt.h"
 #include "platform/control_data.h"
 #include "platform/implicit_instances.h"
+#include "platform/invoker.h"
 #include "platform/unhandled_exception.h"
 #include "platform/window_qt.h"
 
@@ -96,6 +97,12 @@ const ClassRecord& Window::Lookup() {
     ClassRecord& registered = RuntimeNewClass("Window", nullptr);
     registered.factory = FactoryFor<Window>();
     for (const char* eventName : kWindowEvents) registered.events.push_back({eventName, ""});
+    // Window's own operations open the method table of every window class.
+    registered.methods = {
+        Method("Show", "%%", &Window::Show),          Method("Hide", "%%", &Window::Hide),
+        Method("Close", "%%", &Window::Close),        Method("Title", "%s%", &Window::Title),
+        Method("SetTitle", "%%s", &Window::SetTitle),
+    };
     registered.attributes = {Attribute("__Scope", "Public")};
     return registered;
   }();

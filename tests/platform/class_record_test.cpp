@@ -5,6 +5,7 @@
 #include "platform/delegate.h"
 #include "platform/invoker.h"
 #include "platform/picture.h"
+#include "test_wnd.h"
 
 namespace {
 
@@ -132,6 +133,29 @@ TEST(ClassRecordTest, AWeakDelegateRaisesNilObjectOnceItsTargetIsGone) {
   EXPECT_THROW(platform::DelegateFromMethodTable(platform::RuntimeNewObject(Series::Lookup()),
                                                  "Missing", "", true),
                platform::RuntimeException);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ClassRecordTest, AWindowClassMethodTableStartsWithWindowsOwnOperations) {
+  testing_support::TestWnd::Reset();
+  const platform::ClassRecord& record = testing_support::TestWnd::Lookup();
+  std::vector<std::string> names;
+  for (const platform::MemberRecord* member : record.MethodTable()) names.push_back(member->name);
+  ASSERT_GE(names.size(), 6u);
+  EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 6),
+            (std::vector<std::string>{"Show", "Hide", "Close", "Title", "SetTitle", "Layout"}));
+
+  // Called by name through the table, an inherited operation acts on the window.
+  auto window = testing_support::TestWnd::Instance();
+  window->Hide();
+  record.FindMethod("Show")->invoker(*window, {});
+  EXPECT_TRUE(window->Visible());
+  record.FindMethod("SetTitle")->invoker(*window, {platform::Value("Renamed")});
+  EXPECT_EQ(window->Title(), "Renamed");
+  testing_support::TestWnd::Reset();
 }
 
 }  // namespace

@@ -22,13 +22,4 @@ inline std::vector<std::string> ReportLines(const std::string& text) {
   return lines;
 }
 
-// The line endings of a text in order, every other character dropped.
-inline std::string LineEndings(const std::string& text) {
-  std::string endings;
-  for (char c : text) {
-    if (c == '\r' || c == '\n') endings += c;
-  }
-  return endings;
-}
-
 }  // namespace testing_support

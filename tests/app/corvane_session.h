@@ -26,56 +26,26 @@
 
 namespace testing_support {
 
-// A tick counter that moves only when it is read, so a splash never waits in real time. It counts
-// its readings and lets a test look at the program at every one of them. A wait that fails to end
-// is broken off by an exception after `kReadingsBeforeRescue` readings (the framework reports it
-// where it dispatched the event), so it fails its test instead of hanging the test program.
-class SteppingTicks {
- public:
-  static constexpr int kReadingsBeforeRescue = 100000;
+// Installs a tick counter that moves `step` at every reading, so a splash never waits in real
+// time, and runs `onReading` before each so a test can look at the program then. Returns the count
+// of readings. A wait that never ends is broken off by an exception (reported where the framework
+// dispatched the event), so its test fails instead of hanging.
+inline std::shared_ptr<int> InstallSteppingTicks(int64_t first, int64_t step,
+                                                 std::function<void()> onReading = {}) {
+  auto readings = std::make_shared<int>(0);
+  platform::SetTicksSourceForTests([=, next = first]() mutable {
+    if (++*readings > 100000) throw std::runtime_error("The wait did not end");
+    if (onReading) onReading();
+    next += step;
+    return next - step;
+  });
+  return readings;
+}
 
-  SteppingTicks(int64_t first, int64_t step) : state_(std::make_shared<State>()) {
-    state_->next = first;
-    state_->first = first;
-    state_->step = step;
-  }
-
-  // Becomes the clock behind Ticks until the next Install or the end of the test.
-  void Install() const {
-    std::shared_ptr<State> state = state_;
-    platform::SetTicksSourceForTests([state] {
-      if (++state->readings > kReadingsBeforeRescue) {
-        throw std::runtime_error("The wait did not end");
-      }
-      if (state->onReading) state->onReading();
-      state->last = state->next;
-      state->next += state->step;
-      return state->last;
-    });
-  }
-
-  void OnReading(std::function<void()> look) { state_->onReading = std::move(look); }
-  int Readings() const { return state_->readings; }
-  // Ticks from the first reading to the last.
-  int64_t Elapsed() const { return state_->last - state_->first; }
-
- private:
-  struct State {
-    int64_t first = 0;
-    int64_t next = 0;
-    int64_t step = 0;
-    int64_t last = 0;
-    int readings = 0;
-    std::function<void()> onReading;
-  };
-  std::shared_ptr<State> state_;
-};
-
-// Corvane's process globals in a known state for every test: no window, no application object,
-// no menu bar, no document type and no quit pending; the classes registered and the shared result
-// state fresh (Initialize); a clock a second ahead at every reading; every message and beep
-// recorded. The bundle points at a folder that does not exist, as the picture accessors keep a
-// successful read for the whole test process.
+// Corvane's process globals in a known state for every test: nothing open or registered but the
+// classes and fresh shared results (Initialize), a clock a second ahead at every reading, every
+// message recorded. The bundle is a missing folder, as the picture accessors keep a successful
+// read for the whole process.
 class CorvaneSession : public ::testing::Test {
  protected:
   static constexpr int64_t kStartTicks = 60 * 1000;
@@ -84,7 +54,7 @@ class CorvaneSession : public ::testing::Test {
     ForgetEverything();
     platform::SetApplicationBundleResourcesForTests(
         (std::filesystem::temp_directory_path() / "corvane-app-tests-no-bundle").string());
-    SteppingTicks(kStartTicks, 60).Install();
+    InstallSteppingTicks(kStartTicks, 60);
     corvane::Initialize();
   }
 
@@ -94,25 +64,21 @@ class CorvaneSession : public ::testing::Test {
     platform::SetApplicationBundleResourcesForTests("");
   }
 
-  // What the framework runs at its start: document types, the application object with its menu
-  // bar and About handlers, and the default window, whose Open event is the splash.
+  // The framework's start: document types, application object, default window (the splash).
   static void StartUp() {
     corvane::_Startup();
     platform::ProcessPendingEvents();
   }
 
-  // The open window of the class, or nil; unlike the classes' own accessors it creates none.
-  static std::shared_ptr<platform::Window> OpenWindow(const platform::ClassRecord& record) {
-    return platform::_GetImplicitWindow(record.name);
-  }
+  // The open window of the class, or nil; unlike the classes' own accessors these create none.
   static std::shared_ptr<platform::Window> OpenAboutBox() {
-    return OpenWindow(corvane::AboutWnd::Lookup());
+    return platform::_GetImplicitWindow(corvane::AboutWnd::Lookup().name);
   }
   static std::shared_ptr<platform::Window> OpenMainWindow() {
-    return OpenWindow(corvane::ControlWnd::Lookup());
+    return platform::_GetImplicitWindow(corvane::ControlWnd::Lookup().name);
   }
   static std::shared_ptr<platform::Window> OpenDefaultWindow() {
-    return OpenWindow(corvane::InvisibleWnd::Lookup());
+    return platform::_GetImplicitWindow(corvane::InvisibleWnd::Lookup().name);
   }
   static bool Shown(const std::shared_ptr<platform::Window>& window) {
     return window && window->Visible();

@@ -53,15 +53,10 @@ inline std::shared_ptr<platform::MenuBar> MakeTestMenuBar() {
 class MenuTestApp : public platform::Application {
  public:
   static const platform::ClassRecord& Lookup() {
-    static const platform::ClassRecord& record = []() -> const platform::ClassRecord& {
-      platform::ClassRecord& registered =
-          platform::RuntimeNewClass("MenuTestApp", &platform::Application::Lookup());
-      registered.factory = platform::FactoryFor<MenuTestApp>();
-      registered.methods = {
-          platform::Method("Event_EnableMenuItems", "%%", &MenuTestApp::Event_EnableMenuItems)};
-      registered.SetEventHandler("EnableMenuItems");
-      return registered;
-    }();
+    static const platform::ClassRecord& record = platform::DefineClass<MenuTestApp>(
+        "MenuTestApp", &platform::Application::Lookup(),
+        {platform::Method("Event_EnableMenuItems", "%%", &MenuTestApp::Event_EnableMenuItems)},
+        {"EnableMenuItems"});
     return record;
   }
 

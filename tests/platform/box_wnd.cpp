@@ -10,6 +10,7 @@
 
 namespace testing_support {
 
+using platform::Method;
 using platform::PropertyRecord;
 
 std::vector<std::string> BoxWnd::journal;
@@ -19,68 +20,35 @@ std::shared_ptr<BoxWnd> BoxWnd::Instance() {
 }
 
 const platform::ClassRecord& BoxWnd::Lookup() {
-  static const platform::ClassRecord& record = []() -> const platform::ClassRecord& {
-    platform::ClassRecord& registered =
-        platform::RuntimeNewClass("BoxWnd.BoxWnd", &platform::Window::Lookup());
-    registered.factory = platform::FactoryFor<BoxWnd>();
-    registered.methods = {
-        platform::Method("Layout", "%%", &BoxWnd::Layout),
-        platform::Method("CreateControls", "%%", &BoxWnd::CreateControls),
-        platform::Method("Event_KeyDown", "%b%s", &BoxWnd::Event_KeyDown),
-        platform::Method("Event_MouseDown", "%b%i4i4", &BoxWnd::Event_MouseDown),
-    };
-    for (const char* event : {"Layout", "CreateControls", "KeyDown", "MouseDown"}) {
-      registered.SetEventHandler(event);
-    }
-    return registered;
-  }();
+  static const platform::ClassRecord& record = platform::DefineClass<BoxWnd>(
+      "BoxWnd.BoxWnd", &platform::Window::Lookup(),
+      {Method("Layout", "%%", &BoxWnd::Layout),
+       Method("CreateControls", "%%", &BoxWnd::CreateControls),
+       Method("Event_KeyDown", "%b%s", &BoxWnd::Event_KeyDown),
+       Method("Event_MouseDown", "%b%i4i4", &BoxWnd::Event_MouseDown)},
+      {"Layout", "CreateControls", "KeyDown", "MouseDown"});
   return record;
 }
 
 void BoxWnd::Layout() {
-  platform::_SetProperties(*this, PropertyRecord({{"Width", 200},
-                                                  {"Height", 100},
-                                                  {"Frame", 2},
-                                                  {"HasBackColor", true},
-                                                  {"BackColor", platform::Color(0xFFFFFF)},
-                                                  {"Title", ""},
-                                                  {"Visible", true},
-                                                  {"CloseButton", false},
-                                                  {"MinimizeButton", false}}));
+  const std::string record = PropertyRecord(
+      {{"Width", 200}, {"Height", 100}, {"Frame", 2}, {"CloseButton", false}, {"Visible", true}});
+  platform::_SetProperties(*this, record);
 }
 
 void BoxWnd::CreateControls() {
-  platform::CreateControlsFromList(*this, {{&platform::Label::Lookup,
-                                            "Notice",
-                                            nullptr,
-                                            PropertyRecord({{"Name", "Notice"},
-                                                            {"Left", 0},
-                                                            {"Top", 80},
-                                                            {"Width", 200},
-                                                            {"Height", 20},
-                                                            {"Text", "Notice"},
-                                                            {"TextAlign", 1}}),
-                                            {}},
-                                           {&platform::Canvas::Lookup,
-                                            "Badge",
-                                            nullptr,
-                                            PropertyRecord({{"Name", "Badge"},
-                                                            {"Left", 50},
-                                                            {"Top", 10},
-                                                            {"Width", 100},
-                                                            {"Height", 50},
-                                                            {"Enabled", false}}),
-                                            {}}});
+  // A label and a disabled picture, as an About box has; clicks on either belong to the box.
+  const std::string labelRecord =
+      PropertyRecord({{"Left", 0}, {"Top", 80}, {"Width", 200}, {"Height", 20}});
+  const std::string pictureRecord = PropertyRecord(
+      {{"Left", 50}, {"Top", 10}, {"Width", 100}, {"Height", 50}, {"Enabled", false}});
+  platform::CreateControlsFromList(
+      *this, {{&platform::Label::Lookup, "Notice", nullptr, labelRecord, {}},
+              {&platform::Canvas::Lookup, "Badge", nullptr, pictureRecord, {}}});
 }
 
-bool BoxWnd::Event_KeyDown(std::string key) {
-  journal.push_back("KeyDown " + key);
-  Hide();
-  return false;
-}
-
-bool BoxWnd::Event_MouseDown(int32_t x, int32_t y) {
-  journal.push_back("MouseDown " + std::to_string(x) + "," + std::to_string(y));
+bool BoxWnd::Dismiss(const std::string& entry) {
+  journal.push_back(entry);
   Hide();
   return false;
 }

@@ -14,6 +14,7 @@ namespace {
 
 using testing_support::BoxWnd;
 using testing_support::TestWnd;
+using Journal = std::vector<std::string>;
 
 class ControlEventsTest : public ::testing::Test {
  protected:
@@ -26,131 +27,97 @@ class ControlEventsTest : public ::testing::Test {
     BoxWnd::Reset();
     platform::ProcessPendingEvents();
   }
-  std::vector<std::string> KeysSeen() const {
-    std::vector<std::string> keys;
-    for (const auto& entry : TestWnd::journal) {
-      if (entry.rfind("KeyDown", 0) == 0) keys.push_back(entry);
-    }
-    return keys;
+  // The window, with its construction left out of the journal.
+  static std::shared_ptr<TestWnd> Opened() {
+    auto window = TestWnd::Instance();
+    TestWnd::journal.clear();
+    return window;
   }
   testing_support::ScriptedUserInteractionGuard user_;
 };
 
-TEST_F(ControlEventsTest, TheKeyFilterSwallowsOrPassesEachTypedKey) {
+TEST_F(ControlEventsTest, TheKeyFilterSeesEveryTypedKeyAndSwallowsThoseItReturnsTrueFor) {
   TestWnd::swallowedKeys = "x";
-  auto field = TestWnd::Instance()->NameFld();
-  platform::TypeText(field, "axb\rc\x7F");
-  EXPECT_EQ(field->Text(), "ab\rc");
-  EXPECT_EQ(KeysSeen(), (std::vector<std::string>{"KeyDown NameFld 97", "KeyDown NameFld 120",
-                                                  "KeyDown NameFld 98", "KeyDown NameFld 13",
-                                                  "KeyDown NameFld 99", "KeyDown NameFld 127"}));
-  platform::TypeText(field, "\b\t\x1B");
+  auto field = Opened()->NameFld();
+  platform::TypeText(field, "axb\rc\x7F\b\t\x1B");
   EXPECT_EQ(field->Text(), "ab\r");
-  EXPECT_EQ(KeysSeen().size(), 9u);
-}
-
-TEST_F(ControlEventsTest, NoTypedCharacterGoesRoundTheKeyFilter) {
-  TestWnd::swallowedKeys = "x";
-  auto window = TestWnd::Instance();
-  auto field = window->NameFld();
-  // Alt+letter is a shortcut attempt, never text, so it cannot slip past the filter.
+  // Alt+letter is a shortcut attempt, never text; composed characters are typed keys.
   platform::TypeWithAlt(field, "e");
-  EXPECT_EQ(field->Text(), "");
-  // Composed characters are typed keys: each one passes the filter.
   platform::ComposeText(field, "\xC3\xA9x");
-  EXPECT_EQ(field->Text(), "\xC3\xA9");
-  EXPECT_EQ(KeysSeen(), (std::vector<std::string>{"KeyDown NameFld -61", "KeyDown NameFld 120"}));
-  auto code = window->CodeFld();
-  platform::ComposeText(code, "123");
-  EXPECT_EQ(code->Text(), "12") << "a composed text is cut to the limit like a typed one";
+  EXPECT_EQ(field->Text(), "ab\r\xC3\xA9");
+  Journal seen;
+  for (int code : {97, 120, 98, 13, 99, 127, 8, 9, 27, -61, 120}) {
+    seen.push_back("KeyDown NameFld " + std::to_string(code));
+  }
+  EXPECT_EQ(TestWnd::journal, seen);
 }
 
-TEST_F(ControlEventsTest, TheLimitStopsTypingAndCutsPastedText) {
-  auto window = TestWnd::Instance();
-  auto code = window->CodeFld();
+TEST_F(ControlEventsTest, TheLimitHoldsForTypedComposedAndPastedTextButNotForCode) {
+  auto code = TestWnd::Instance()->CodeFld();
   platform::TypeText(code, "123");
+  EXPECT_EQ(code->Text(), "12");
+  code->SetText("");
+  platform::ComposeText(code, "123");
   EXPECT_EQ(code->Text(), "12");
   code->SetText("1");
   code->SetSelStart(1);
   platform::PasteText(code, "3456");
   EXPECT_EQ(code->Text(), "13");
-  code->SetText("too long for the limit");  // code is not held to it
+  code->SetText("too long for the limit");
   EXPECT_EQ(code->Text(), "too long for the limit");
 }
 
-TEST_F(ControlEventsTest, PastedAndSetLineEndingsReadBackAsCarriageReturns) {
-  auto field = TestWnd::Instance()->NameFld();
+TEST_F(ControlEventsTest, TextReadsBackWithCarriageReturnsAndSelectionsCountCharacters) {
+  auto field = Opened()->NameFld();
   platform::PasteText(field, "5.43\r\n3.11\n2.24\r1.89");
   EXPECT_EQ(field->Text(), "5.43\r3.11\r2.24\r1.89");
-  EXPECT_TRUE(KeysSeen().empty());  // pasting never goes through the filter
-  field->SetText("a\nb\r\nc");
-  EXPECT_EQ(field->Text(), "a\rb\rc");
-}
-
-TEST_F(ControlEventsTest, SelectionPositionsCountCharactersAndLineBreaks) {
-  auto field = TestWnd::Instance()->NameFld();
-  field->SetText("Corvane\r\r\xC3\xA9t\xC3\xA9 text");
+  EXPECT_TRUE(TestWnd::journal.empty());  // pasting never goes through the filter
+  field->SetText("Corvane\n\r\n\xC3\xA9t\xC3\xA9 text");
+  EXPECT_EQ(field->Text(), "Corvane\r\r\xC3\xA9t\xC3\xA9 text");
   field->SetSelStart(0);
   field->SetSelLength(11);
-  EXPECT_EQ(field->SelLength(), 11);
   field->SetSelBold(true);
+  EXPECT_EQ(field->SelLength(), 11);
   EXPECT_TRUE(field->SelBold());
   field->SetSelStart(12);
   field->SetSelLength(2);
   EXPECT_EQ(field->SelStart(), 12);
   EXPECT_FALSE(field->SelBold());
-  EXPECT_EQ(field->Text(), "Corvane\r\r\xC3\xA9t\xC3\xA9 text");
 }
 
-TEST_F(ControlEventsTest, ButtonActionAndCanvasMouseDownReachTheirHandlers) {
-  auto window = TestWnd::Instance();
+TEST_F(ControlEventsTest, ClicksReachButtonAndCanvasHandlersUnlessTheControlIsOff) {
+  auto window = Opened();
   platform::ClickButton(window->OkBtn());
   platform::PressMouseOnCanvas(window->Picture(), 12, 7);
   window->OkBtn()->SetEnabled(false);
+  window->Picture()->SetVisible(false);
   platform::ClickButton(window->OkBtn());
-  EXPECT_EQ(TestWnd::journal.back(), "MouseDown Picture 12,7");
-  EXPECT_EQ(std::count(TestWnd::journal.begin(), TestWnd::journal.end(), "Action OkBtn"), 1);
+  platform::PressMouseOnCanvas(window->Picture(), 1, 1);
+  EXPECT_EQ(TestWnd::journal, (Journal{"Action OkBtn", "MouseDown Picture 12,7"}));
 }
 
 TEST_F(ControlEventsTest, AnExceptionLeavingAHandlerIsReportedAndTheProgramGoesOn) {
   TestWnd::okAction = [](TestWnd&) {
     throw platform::OutOfBoundsException("Index 5 outside 0..3");
   };
-  auto window = TestWnd::Instance();
+  auto window = Opened();
   platform::ClickButton(window->OkBtn());
   platform::TypeText(window->NameFld(), "a!b");  // the filter fails on "!"
-  ASSERT_EQ(user_->messages.size(), 2u);
-  EXPECT_EQ(user_->messages[0], "Unhandled OutOfBoundsException: Index 5 outside 0..3");
-  EXPECT_EQ(user_->messages[1], "Unhandled exception: filter failed");
+  EXPECT_EQ(user_->messages, (Journal{"Unhandled OutOfBoundsException: Index 5 outside 0..3",
+                                      "Unhandled exception: filter failed"}));
   EXPECT_EQ(window->NameFld()->Text(), "ab");  // a key whose filter failed is dropped
   TestWnd::okAction = nullptr;
   platform::ClickButton(window->OkBtn());
-  EXPECT_EQ(std::count(TestWnd::journal.begin(), TestWnd::journal.end(), "Action OkBtn"), 2);
+  EXPECT_EQ(TestWnd::journal, (Journal{"Action OkBtn", "KeyDown NameFld 97", "KeyDown NameFld 33",
+                                       "KeyDown NameFld 98", "Action OkBtn"}));
 }
 
-TEST_F(ControlEventsTest, AnEventAfterItsWindowIsGoneRaisesNilObjectInsteadOfCrashing) {
-  std::shared_ptr<platform::PushButton> button;
-  std::weak_ptr<TestWnd> gone;
-  {
-    auto window = TestWnd::Instance();
-    gone = window;
-    button = window->OkBtn();
-    window->Close();
-  }
-  ASSERT_TRUE(gone.expired());
-  // The window's widgets wait for the event loop to delete them; a click already on its way
-  // still reaches the button's dispatch.
-  auto result = button->DispatchEvent(platform::PushButton::kActionEvent, {});
-  EXPECT_FALSE(result.has_value());
-  ASSERT_EQ(user_->messages.size(), 1u);
-  EXPECT_EQ(user_->messages[0].rfind("Unhandled NilObjectException: ", 0), 0u)
-      << user_->messages[0];
-  platform::ProcessPendingEvents();
-  EXPECT_THROW(button->Left(), platform::NilObjectException);
-}
-
-TEST_F(ControlEventsTest, AHandlerMayCloseItsOwnWindowAndKeepRunningTheBackgroundTask) {
+TEST_F(ControlEventsTest, AWindowClosedByItsOwnHandlerGoesAwayAndLateEventsAreReported) {
   TestWnd::okAction = [](TestWnd& window) {
+    if (platform::MsgBox("Close?", platform::kMsgBoxYesNoQuestion, "Corvane") !=
+        platform::kMsgBoxYes) {
+      return;
+    }
     window.Close();
     for (int pass = 0; pass < 3; ++pass) {
       std::this_thread::sleep_for(std::chrono::milliseconds(12));
@@ -158,74 +125,47 @@ TEST_F(ControlEventsTest, AHandlerMayCloseItsOwnWindowAndKeepRunningTheBackgroun
     }
     window.NameFld()->SetText("still here");  // the widgets live until the handler returns
   };
-  auto window = TestWnd::Instance();
-  platform::ClickButton(window->OkBtn());
-  EXPECT_TRUE(user_->messages.empty()) << user_->messages[0];
-  EXPECT_EQ(window->NameFld()->Text(), "still here");
-  platform::ProcessPendingEvents();
-  EXPECT_THROW(window->NameFld()->Text(), platform::NilObjectException);
-}
-
-TEST_F(ControlEventsTest, AWindowClosedByItsOwnButtonGoesAwayWithNoOneHoldingIt) {
-  TestWnd::okAction = [](TestWnd& window) { window.Close(); };
+  std::shared_ptr<platform::TextArea> field = TestWnd::Instance()->NameFld();
   std::shared_ptr<platform::PushButton> button = TestWnd::Instance()->OkBtn();
-  std::weak_ptr<platform::Window> gone = TestWnd::Instance();
-  platform::ClickButton(button);
-  EXPECT_TRUE(gone.expired());
-  EXPECT_TRUE(user_->messages.empty());
-  platform::ProcessPendingEvents();
-  EXPECT_THROW(button->Caption().empty() ? 0 : button->Width(), platform::NilObjectException);
-}
-
-TEST_F(ControlEventsTest, AYesNoQuestionAnswersThroughTheScriptedProvider) {
-  TestWnd::okAction = [](TestWnd& window) {
-    if (platform::MsgBox("Close the window?", platform::kMsgBoxYesNoQuestion, "") ==
-        platform::kMsgBoxYes) {
-      window.Close();
-    }
-  };
-  auto window = TestWnd::Instance();
+  std::weak_ptr<TestWnd> gone = TestWnd::Instance();
   user_->QueueAnswer(platform::kMsgBoxNo);
-  platform::ClickButton(window->OkBtn());
-  EXPECT_FALSE(window->IsClosed());
+  platform::ClickButton(button);
+  EXPECT_FALSE(TestWnd::Instance()->IsClosed());
   user_->QueueAnswer(platform::kMsgBoxYes);
-  platform::ClickButton(window->OkBtn());
-  EXPECT_TRUE(window->IsClosed());
-  EXPECT_EQ(user_->questions, (std::vector<std::string>{"Close the window?", "Close the window?"}));
+  platform::ClickButton(button);
+  EXPECT_EQ(user_->questions, (Journal{"Close?", "Close?"}));
+  EXPECT_TRUE(user_->messages.empty());
+  ASSERT_TRUE(gone.expired()) << "the controls' handlers must not keep their window alive";
+  EXPECT_EQ(field->Text(), "still here");
+
+  // The widgets wait for the event loop to delete them, so a click already on its way still
+  // reaches the button's dispatch.
+  EXPECT_FALSE(button->DispatchEvent(platform::PushButton::kActionEvent, {}).has_value());
+  ASSERT_EQ(user_->messages.size(), 1u);
+  EXPECT_EQ(user_->messages[0].rfind("Unhandled NilObjectException: ", 0), 0u);
+  platform::ProcessPendingEvents();
+  EXPECT_THROW(field->Text(), platform::NilObjectException);
 }
 
-TEST_F(ControlEventsTest, TheCloseBoxClosesOnlyAWindowThatHasOne) {
+TEST_F(ControlEventsTest, WindowEventsReachTheWindowAndABoxHasNoCloseBox) {
   auto box = BoxWnd::Instance();
   platform::CloseByCloseBox(box);
   EXPECT_FALSE(box->IsClosed());
-  auto window = TestWnd::Instance();
-  platform::CloseByCloseBox(window);
-  EXPECT_TRUE(window->IsClosed());
-  EXPECT_EQ(TestWnd::journal.back(), "Close");
-}
-
-TEST_F(ControlEventsTest, KeysAndClicksInABoxReachItsWindowEvents) {
-  auto box = BoxWnd::Instance();
   platform::PressKeyInWindow(box, "q");
   EXPECT_FALSE(box->Visible());
   box->Show();
-  platform::ClickInWindow(box, 60, 20);  // on the disabled badge canvas
+  platform::ClickInWindow(box, 60, 20);  // on the disabled picture
   box->Show();
-  platform::ClickInWindow(box, 5, 90);  // on the notice label
-  EXPECT_EQ(BoxWnd::journal,
-            (std::vector<std::string>{"KeyDown q", "MouseDown 60,20", "MouseDown 5,90"}));
-}
+  platform::ClickInWindow(box, 5, 90);  // on the label
+  EXPECT_EQ(BoxWnd::journal, (Journal{"KeyDown q", "MouseDown 60,20", "MouseDown 5,90"}));
 
-TEST_F(ControlEventsTest, ActivationAndMenuCommandsReachTheWindow) {
-  auto window = TestWnd::Instance();
+  auto window = Opened();
   platform::ActivateWindow(window);
-  EXPECT_NE(std::find(TestWnd::journal.begin(), TestWnd::journal.end(), "Activate"),
-            TestWnd::journal.end());
   window->RunEnableMenuItems();
-  EXPECT_FALSE(window->HandleMenuCommand("HelloItem"));
   EXPECT_FALSE(window->HandleMenuCommand("OtherItem"));
-  EXPECT_EQ(TestWnd::journal.back(), "HelloItem");
-  EXPECT_EQ(*(TestWnd::journal.end() - 2), "EnableMenuItems");
+  platform::CloseByCloseBox(window);
+  EXPECT_TRUE(window->IsClosed());
+  EXPECT_EQ(TestWnd::journal, (Journal{"Activate", "EnableMenuItems", "Close"}));
 }
 
 }  // namespace

@@ -6,13 +6,11 @@ namespace {
 
 TEST(EventLoopTest, AQuitBeforeTheLoopRunsEndsItAtOnceWithItsStatus) {
   platform::ResetQuitForTests();
-  EXPECT_FALSE(platform::QuitRequested());
   platform::Quit(3);
   platform::_RuntimeRun();  // would block for ever without the earlier Quit
   EXPECT_TRUE(platform::QuitRequested());
   EXPECT_EQ(platform::QuitStatus(), 3);
   platform::ResetQuitForTests();
-  EXPECT_EQ(platform::QuitStatus(), 0);
 }
 
 }  // namespace

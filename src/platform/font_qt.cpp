@@ -42,7 +42,7 @@ double PixelsFor(float size, int32_t unit) {
 
 }  // namespace
 
-QFont MakeFont(const FontSpec& settings) {
+QFont MakeFont(const FontDescription& settings) {
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
   font.setFamilies(FamiliesFor(settings.family));
   font.setStyleHint(StyleHintFor(settings.family));

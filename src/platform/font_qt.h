@@ -3,7 +3,7 @@
 // Inside the framework only.
 #include <QFont>
 
-#include "platform/font_spec.h"
+#include "platform/font_description.h"
 
 namespace platform {
 
@@ -11,6 +11,6 @@ namespace platform {
 // monospaced family and "Times" a serif family. Sizes under the default unit (0) and under pixels
 // (1) and points (2) are pixels, as the layouts were made at 72 dots per inch; 3 is inches and 4
 // millimetres.
-QFont MakeFont(const FontSpec& settings);
+QFont MakeFont(const FontDescription& settings);
 
 }  // namespace platform

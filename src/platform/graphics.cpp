@@ -10,8 +10,8 @@
 #include <cstdint>
 
 #include "platform/exceptions.h"
+#include "platform/font_description.h"
 #include "platform/font_qt.h"
-#include "platform/font_spec.h"
 #include "platform/picture.h"
 #include "platform/picture_data.h"
 #include "platform/string_shape.h"
@@ -40,7 +40,7 @@ int32_t PixelSize(double textSize) {
 
 // Text drawn into pictures uses the same families as the text of controls.
 QFont ResolveFont(const std::string& family, int32_t pixelSize) {
-  FontSpec spec;
+  FontDescription spec;
   spec.family = family;
   spec.size = static_cast<float>(pixelSize);
   return MakeFont(spec);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/control.h"
-#include "platform/font_spec.h"
+#include "platform/font_description.h"
 
 namespace platform {
 
@@ -37,7 +37,7 @@ class TextControl : public RectControl {
  private:
   void UpdateFont();
 
-  FontSpec font_;
+  FontDescription font_;
 };
 
 }  // namespace platform

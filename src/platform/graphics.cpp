@@ -105,6 +105,30 @@ void ClipInterval(double& start, double& length, double limit) {
   length = std::max(end - start, 0.0);
 }
 
+// One axis of a scaled copy: source span [from, from + length) lands on the target from `to`,
+// `scale` target pixels per source pixel.
+struct AxisSpan {
+  double from;
+  double length;
+  double to;
+  double toLength;
+};
+
+// Cuts the span to what lies inside both the source and the target picture, moving the other end
+// with each cut so that the copy keeps its scale and position.
+AxisSpan ClipAxis(double from, double length, double to, double scale, int sourceExtent,
+                  int targetExtent) {
+  double clippedFrom = from;
+  double clippedLength = length;
+  ClipInterval(clippedFrom, clippedLength, sourceExtent);
+  to += (clippedFrom - from) * scale;
+  double visibleTo = to;
+  double visibleLength = clippedLength * scale;
+  ClipInterval(visibleTo, visibleLength, targetExtent);
+  clippedFrom += (visibleTo - to) / scale;
+  return {clippedFrom, visibleLength / scale, visibleTo, visibleLength};
+}
+
 }  // namespace
 
 struct Graphics::FontCache {
@@ -298,47 +322,17 @@ void Graphics::DrawPicture(const std::shared_ptr<Picture>& picture, int32_t x, i
   if (target.isNull() || sourceImage.isNull()) return;
   if (width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0) return;
 
-  double scaleX = static_cast<double>(width) / sourceWidth;
-  double scaleY = static_cast<double>(height) / sourceHeight;
-  double fromX = sourceX;
-  double fromY = sourceY;
-  double fromWidth = sourceWidth;
-  double fromHeight = sourceHeight;
-  double toX = x;
-  double toY = y;
-
-  // Source rectangle to the source picture, moving the target with it.
-  double clippedX = fromX;
-  double clippedWidth = fromWidth;
-  ClipInterval(clippedX, clippedWidth, sourceImage.width());
-  toX += (clippedX - fromX) * scaleX;
-  fromX = clippedX;
-  fromWidth = clippedWidth;
-  double clippedY = fromY;
-  double clippedHeight = fromHeight;
-  ClipInterval(clippedY, clippedHeight, sourceImage.height());
-  toY += (clippedY - fromY) * scaleY;
-  fromY = clippedY;
-  fromHeight = clippedHeight;
-
-  // Target rectangle to the target picture, moving the source with it.
-  double toWidth = fromWidth * scaleX;
-  double toHeight = fromHeight * scaleY;
-  double visibleX = toX;
-  double visibleWidth = toWidth;
-  ClipInterval(visibleX, visibleWidth, target.width());
-  fromX += (visibleX - toX) / scaleX;
-  fromWidth = visibleWidth / scaleX;
-  double visibleY = toY;
-  double visibleHeight = toHeight;
-  ClipInterval(visibleY, visibleHeight, target.height());
-  fromY += (visibleY - toY) / scaleY;
-  fromHeight = visibleHeight / scaleY;
-  if (visibleWidth <= 0.0 || visibleHeight <= 0.0) return;
+  const AxisSpan across =
+      ClipAxis(sourceX, sourceWidth, x, static_cast<double>(width) / sourceWidth,
+               sourceImage.width(), target.width());
+  const AxisSpan down =
+      ClipAxis(sourceY, sourceHeight, y, static_cast<double>(height) / sourceHeight,
+               sourceImage.height(), target.height());
+  if (across.toLength <= 0.0 || down.toLength <= 0.0) return;
 
   QPainter painter(&target);
-  painter.drawImage(QRectF(visibleX, visibleY, visibleWidth, visibleHeight), sourceImage,
-                    QRectF(fromX, fromY, fromWidth, fromHeight));
+  painter.drawImage(QRectF(across.to, down.to, across.toLength, down.toLength), sourceImage,
+                    QRectF(across.from, down.from, across.length, down.length));
 }
 
 }  // namespace platform

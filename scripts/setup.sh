@@ -8,6 +8,7 @@ CORVANE_PACKAGES=(
   qt6-base-dev qt6-image-formats-plugins libgl-dev
   fonts-liberation2 fonts-dejavu-core
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  poppler-utils
 )
 
 corvane_install_missing() {

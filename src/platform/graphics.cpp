@@ -9,11 +9,13 @@
 #include <cmath>
 #include <cstdint>
 
+#include "platform/drawing_surface.h"
 #include "platform/exceptions.h"
 #include "platform/font_description.h"
 #include "platform/font_qt.h"
 #include "platform/picture.h"
 #include "platform/picture_data.h"
+#include "platform/picture_surface.h"
 #include "platform/string_shape.h"
 
 namespace platform {
@@ -53,17 +55,15 @@ Wide FloorDivide(Wide numerator, Wide denominator) {
   return quotient;
 }
 
-// Direct pixel access to a picture's image for the exact, unsmoothed operations.
+// Clips every inking to the surface, so callers may pass any coordinates.
 class PixelCanvas {
  public:
-  explicit PixelCanvas(QImage& image)
-      : image_(image),
-        width_(image.isNull() ? 0 : image.width()),
-        height_(image.isNull() ? 0 : image.height()) {}
+  explicit PixelCanvas(DrawingSurface& surface)
+      : surface_(surface), width_(surface.Width()), height_(surface.Height()) {}
 
   int64_t Width() const { return width_; }
   int64_t Height() const { return height_; }
-  bool Empty() const { return width_ == 0 || height_ == 0; }
+  bool Empty() const { return width_ <= 0 || height_ <= 0; }
 
   // Columns left..right-1 and rows top..bottom-1, clipped.
   void Fill(int64_t left, int64_t top, int64_t right, int64_t bottom, uint32_t pixel) {
@@ -72,10 +72,7 @@ class PixelCanvas {
     right = std::min<int64_t>(right, width_);
     bottom = std::min<int64_t>(bottom, height_);
     if (left >= right || top >= bottom) return;
-    for (int64_t row = top; row < bottom; ++row) {
-      uint32_t* line = Row(row);
-      std::fill(line + left, line + right, pixel);
-    }
+    surface_.Fill(left, top, right, bottom, pixel);
   }
 
   void Span(int64_t row, int64_t left, int64_t right, uint32_t pixel) {
@@ -84,19 +81,21 @@ class PixelCanvas {
 
   void Set(int64_t x, int64_t y, uint32_t pixel) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-    Row(y)[x] = pixel;
+    surface_.Set(x, y, pixel);
   }
 
  private:
-  uint32_t* Row(int64_t row) {
-    // scanLine detaches an image that is shared with a copy, so the copy keeps its pixels.
-    return reinterpret_cast<uint32_t*>(image_.scanLine(static_cast<int>(row)));
-  }
-
-  QImage& image_;
+  DrawingSurface& surface_;
   int64_t width_;
   int64_t height_;
 };
+
+// Whether text from left to right across, on the baseline y, lies more than `reach` outside.
+bool BeyondReach(const PixelCanvas& canvas, double left, double right, double y, double reach) {
+  auto width = static_cast<double>(canvas.Width());
+  auto height = static_cast<double>(canvas.Height());
+  return left > width + reach || right < -reach || y > height + reach || y < -reach;
+}
 
 // The part of [start, start + length) inside [0, limit), as start and length; length 0 when none.
 void ClipInterval(double& start, double& length, double limit) {
@@ -138,7 +137,9 @@ struct Graphics::FontCache {
   QFontMetricsF metrics{QFont()};
 };
 
-Graphics::Graphics(Picture& picture) : picture_(picture) {}
+Graphics::Graphics(Picture& picture) : surface_(std::make_unique<PictureSurface>(picture)) {}
+
+Graphics::Graphics(std::unique_ptr<DrawingSurface> surface) : surface_(std::move(surface)) {}
 
 Graphics::~Graphics() = default;
 
@@ -159,42 +160,43 @@ double Graphics::StringWidth(const std::string& text) {
 }
 
 void Graphics::DrawString(const std::string& text, int32_t x, int32_t y) {
-  QImage& image = picture_.Data().image;
-  if (image.isNull() || text.empty()) return;
+  PixelCanvas canvas(*surface_);
+  if (canvas.Empty() || text.empty()) return;
   FontCache& cache = CurrentFont(textSize_);
   QString qtext = QString::fromStdString(text);
   double width = cache.metrics.horizontalAdvance(qtext);
   double reach = kTextReach + cache.metrics.height();
-  if (x > image.width() + reach || x + width < -reach) return;
-  if (y > image.height() + reach || y < -reach) return;
-  QPainter painter(&image);
-  painter.setFont(cache.font);
-  painter.setPen(QColor::fromRgb(OpaquePixel(foreColor_)));
-  painter.drawText(QPointF(x, y), qtext);
+  if (BeyondReach(canvas, x, x + width, y, reach)) return;
+  surface_->Paint([&](QPainter& painter) {
+    painter.setFont(cache.font);
+    painter.setPen(QColor::fromRgb(OpaquePixel(foreColor_)));
+    painter.drawText(QPointF(x, y), qtext);
+  });
 }
 
 void Graphics::DrawObject(const std::shared_ptr<StringShape>& shape, int32_t x, int32_t y) {
   const StringShape& text = NotNil(shape);
-  QImage& image = picture_.Data().image;
-  if (image.isNull() || text.Text().empty()) return;
+  PixelCanvas canvas(*surface_);
+  if (canvas.Empty() || text.Text().empty()) return;
   // Turned or not, the text stays within its own width of the anchor.
   FontCache& cache = CurrentFont(text.TextSize());
   QString qtext = QString::fromStdString(text.Text());
   double width = cache.metrics.horizontalAdvance(qtext);
   double reach = kTextReach + width + cache.metrics.height();
-  if (x > image.width() + reach || x < -reach || y > image.height() + reach || y < -reach) return;
+  if (BeyondReach(canvas, x, x, y, reach)) return;
   double degrees = text.Rotation() * 180.0 / kPi;
   if (!std::isfinite(degrees)) return;
-  QPainter painter(&image);
-  painter.setFont(cache.font);
-  painter.setPen(QColor::fromRgb(OpaquePixel(foreColor_)));
-  painter.translate(x, y);
-  painter.rotate(std::fmod(degrees, 360.0));
-  painter.drawText(QPointF(-width / 2.0, 0.0), qtext);
+  surface_->Paint([&](QPainter& painter) {
+    painter.setFont(cache.font);
+    painter.setPen(QColor::fromRgb(OpaquePixel(foreColor_)));
+    painter.translate(x, y);
+    painter.rotate(std::fmod(degrees, 360.0));
+    painter.drawText(QPointF(-width / 2.0, 0.0), qtext);
+  });
 }
 
 void Graphics::DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-  PixelCanvas canvas(picture_.Data().image);
+  PixelCanvas canvas(*surface_);
   if (canvas.Empty() || penWidth_ <= 0 || penHeight_ <= 0) return;
   uint32_t pixel = OpaquePixel(foreColor_);
   // A pen larger than the picture would make the walk below start billions of steps early; it
@@ -246,14 +248,14 @@ void Graphics::DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
 }
 
 void Graphics::FillRect(int32_t x, int32_t y, int32_t width, int32_t height) {
-  PixelCanvas canvas(picture_.Data().image);
+  PixelCanvas canvas(*surface_);
   if (canvas.Empty() || width <= 0 || height <= 0) return;
   canvas.Fill(x, y, static_cast<int64_t>(x) + width, static_cast<int64_t>(y) + height,
               OpaquePixel(foreColor_));
 }
 
 void Graphics::DrawRect(int32_t x, int32_t y, int32_t width, int32_t height) {
-  PixelCanvas canvas(picture_.Data().image);
+  PixelCanvas canvas(*surface_);
   if (canvas.Empty() || width <= 0 || height <= 0 || penWidth_ <= 0 || penHeight_ <= 0) return;
   uint32_t pixel = OpaquePixel(foreColor_);
   int64_t left = x;
@@ -273,7 +275,7 @@ void Graphics::DrawRect(int32_t x, int32_t y, int32_t width, int32_t height) {
 }
 
 void Graphics::FillOval(int32_t x, int32_t y, int32_t width, int32_t height) {
-  PixelCanvas canvas(picture_.Data().image);
+  PixelCanvas canvas(*surface_);
   if (canvas.Empty() || width <= 0 || height <= 0) return;
   uint32_t pixel = OpaquePixel(foreColor_);
   // Pixel (px, py) counts when u^2 h^2 + v^2 w^2 <= w^2 h^2, with u = 2(px - x) + 1 - w and
@@ -316,23 +318,28 @@ void Graphics::DrawPicture(const std::shared_ptr<Picture>& picture, int32_t x, i
                            int32_t width, int32_t height, int32_t sourceX, int32_t sourceY,
                            int32_t sourceWidth, int32_t sourceHeight) {
   const Picture& source = NotNil(picture);
-  QImage& target = picture_.Data().image;
+  PixelCanvas target(*surface_);
   // A shallow copy: should the source be this very picture, painting detaches the target first.
   QImage sourceImage = source.Data().image;
-  if (target.isNull() || sourceImage.isNull()) return;
+  if (target.Empty() || sourceImage.isNull()) return;
   if (width <= 0 || height <= 0 || sourceWidth <= 0 || sourceHeight <= 0) return;
 
   const AxisSpan across =
       ClipAxis(sourceX, sourceWidth, x, static_cast<double>(width) / sourceWidth,
-               sourceImage.width(), target.width());
+               sourceImage.width(), static_cast<int>(target.Width()));
   const AxisSpan down =
       ClipAxis(sourceY, sourceHeight, y, static_cast<double>(height) / sourceHeight,
-               sourceImage.height(), target.height());
+               sourceImage.height(), static_cast<int>(target.Height()));
   if (across.toLength <= 0.0 || down.toLength <= 0.0) return;
 
-  QPainter painter(&target);
-  painter.drawImage(QRectF(across.to, down.to, across.toLength, down.toLength), sourceImage,
-                    QRectF(across.from, down.from, across.length, down.length));
+  surface_->Paint([&](QPainter& painter) {
+    painter.drawImage(QRectF(across.to, down.to, across.toLength, down.toLength), sourceImage,
+                      QRectF(across.from, down.from, across.length, down.length));
+  });
+}
+
+void Graphics::NextPage() {
+  surface_->NextPage();
 }
 
 }  // namespace platform

@@ -8,12 +8,16 @@
 
 namespace platform {
 
+class DrawingSurface;
 class Picture;
 class StringShape;
 
-// The one drawing context of a picture. It keeps its colour, text settings and pen between uses.
+// The one drawing context of a picture or of a printer. It keeps its colour, text settings and pen
+// between uses. On a picture a unit is a pixel; on a printer it is a point (72 per inch), with the
+// origin at the top-left of the printable area (OpenPrinterDialog), and drawing reaches from there
+// to the paper's right and bottom edges.
 //
-// Pixel rules, the same for every picture:
+// Pixel rules, the same for every picture (on a printer, units take the place of pixels):
 // - Lines, rectangles and ovals are drawn without anti-aliasing, so every pixel is exact. Text
 //   may be anti-aliased.
 // - The pen is PenWidth x PenHeight pixels and hangs right of and below the point it is drawn at.
@@ -29,6 +33,8 @@ class StringShape;
 class Graphics {
  public:
   explicit Graphics(Picture& picture);
+  // For the framework: a context drawing on another kind of surface.
+  explicit Graphics(std::unique_ptr<DrawingSurface> surface);
   ~Graphics();
   Graphics(const Graphics&) = delete;
   Graphics& operator=(const Graphics&) = delete;
@@ -75,12 +81,16 @@ class Graphics {
   // nil-object exception.
   void DrawObject(const std::shared_ptr<StringShape>& shape, int32_t x, int32_t y);
 
+  // On a printer, finishes the page and starts a new one, keeping the context's settings; on a
+  // picture it does nothing.
+  void NextPage();
+
  private:
   struct FontCache;
 
   FontCache& CurrentFont(double size);
 
-  Picture& picture_;
+  std::unique_ptr<DrawingSurface> surface_;
   Color foreColor_;
   double textSize_ = 0.0;
   std::string textFont_ = "System";

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "platform/qt_print_dialog.h"
+
 namespace platform {
 namespace {
 
@@ -28,6 +30,8 @@ class QtUserInteraction : public UserInteraction {
   }
 
   void Beep() override { QApplication::beep(); }
+
+  bool ChoosePrinter(PrinterSetup& setup) override { return RunQtPrintDialog(setup); }
 };
 
 }  // namespace

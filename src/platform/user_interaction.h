@@ -6,6 +6,8 @@
 
 namespace platform {
 
+class PrinterSetup;
+
 // Every user interaction that blocks goes through one replaceable provider: the Qt provider shows
 // real modal boxes; tests install a scripted one that records what was shown and answers.
 class UserInteraction {
@@ -19,6 +21,8 @@ class UserInteraction {
                               const std::string& title) = 0;
   // The desktop's bell.
   virtual void Beep() = 0;
+  // The desktop's print dialog on the setup, which it fills in. False when the user cancels.
+  virtual bool ChoosePrinter(PrinterSetup& setup) = 0;
 };
 
 // Answers of MsgBox(prompt, 36, title).

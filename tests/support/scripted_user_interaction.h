@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/printer_setup.h"
 #include "platform/user_interaction.h"
 
 namespace testing_support {
 
-// Records every message, question and beep, and answers questions from a queue (No when empty).
+// Records every message, question, beep and dialog, and answers from queues: questions No and
+// print dialogs Cancel when their queue is empty.
 class ScriptedUserInteraction : public platform::UserInteraction {
  public:
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
@@ -22,13 +24,33 @@ class ScriptedUserInteraction : public platform::UserInteraction {
     return answer;
   }
   void Beep() override { ++beeps; }
+  bool ChoosePrinter(platform::PrinterSetup& setup) override {
+    ++printDialogs;
+    if (printers.empty()) return false;
+    PdfPrinter printer = printers.front();
+    printers.pop_front();
+    setup.PrintToPdfFile(printer.path, printer.paper);
+    return true;
+  }
 
   void QueueAnswer(int32_t answer) { answers.push_back(answer); }
+  // The next print dialog chooses printing into this PDF file.
+  void QueuePdfPrinter(const std::string& path, platform::PrinterSetup::Paper paper =
+                                                    platform::PrinterSetup::Paper::kLetter) {
+    printers.push_back({path, paper});
+  }
+
+  struct PdfPrinter {
+    std::string path;
+    platform::PrinterSetup::Paper paper;
+  };
 
   std::vector<std::string> messages;
   std::vector<std::string> questions;
   std::deque<int32_t> answers;
   int beeps = 0;
+  std::deque<PdfPrinter> printers;
+  int printDialogs = 0;
 };
 
 // Installs a fresh scripted provider for the lifetime of the guard.

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/picture.h"
+
+// Reads printed PDF files back through poppler's command-line tools.
+namespace testing_support {
+
+// What a command prints on its standard output.
+inline std::string CommandOutput(const std::string& command) {
+  std::string output;
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  if (!pipe) return output;
+  char buffer[4096];
+  size_t count;
+  while ((count = fread(buffer, 1, sizeof buffer, pipe.get())) > 0) output.append(buffer, count);
+  return output;
+}
+
+inline std::string Quoted(const std::string& path) {
+  return "'" + path + "'";
+}
+
+// The number of pages, 0 when the file is no readable PDF.
+inline int PdfPageCount(const std::string& path) {
+  std::string info = CommandOutput("pdfinfo " + Quoted(path) + " 2>/dev/null");
+  auto at = info.find("Pages:");
+  if (at == std::string::npos) return 0;
+  return std::stoi(info.substr(at + 6));
+}
+
+// The page size in points, as "612 x 792".
+inline std::string PdfPageSize(const std::string& path) {
+  std::string info = CommandOutput("pdfinfo " + Quoted(path) + " 2>/dev/null");
+  auto at = info.find("Page size:");
+  if (at == std::string::npos) return "";
+  auto start = info.find_first_not_of(' ', at + 10);
+  auto end = info.find(" pts", start);
+  return info.substr(start, end - start);
+}
+
+// The text of every page, laid out as on the page.
+inline std::string PdfText(const std::string& path) {
+  return CommandOutput("pdftotext -layout " + Quoted(path) + " - 2>/dev/null");
+}
+
+// One page rendered at 72 pixels per inch, one pixel per point; nil when it cannot be rendered.
+inline std::shared_ptr<platform::Picture> RenderPdfPage(const std::string& path, int page) {
+  std::string stem = path + ".page" + std::to_string(page);
+  std::string command = "pdftoppm -r 72 -png -singlefile -f " + std::to_string(page) + " -l " +
+                        std::to_string(page) + " " + Quoted(path) + " " + Quoted(stem) +
+                        " 2>/dev/null";
+  if (std::system(command.c_str()) != 0) return nullptr;
+  auto picture = platform::Picture::Open(stem + ".png");
+  std::filesystem::remove(stem + ".png");
+  return picture;
+}
+
+}  // namespace testing_support

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "platform/qt_export_dialog.h"
 #include "platform/qt_print_dialog.h"
 
 namespace platform {
@@ -32,6 +33,8 @@ class QtUserInteraction : public UserInteraction {
   void Beep() override { QApplication::beep(); }
 
   bool ChoosePrinter(PrinterSetup& setup) override { return RunQtPrintDialog(setup); }
+
+  bool ChooseExportFile(ExportChoice& choice) override { return RunQtExportDialog(choice); }
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 namespace platform {
 
 class PrinterSetup;
+struct ExportChoice;
 
 // Every user interaction that blocks goes through one replaceable provider: the Qt provider shows
 // real modal boxes; tests install a scripted one that records what was shown and answers.
@@ -23,6 +24,9 @@ class UserInteraction {
   virtual void Beep() = 0;
   // The desktop's print dialog on the setup, which it fills in. False when the user cancels.
   virtual bool ChoosePrinter(PrinterSetup& setup) = 0;
+  // The desktop's save dialog for a picture, starting from the choice, which it fills in. False
+  // when the user cancels.
+  virtual bool ChooseExportFile(ExportChoice& choice) = 0;
 };
 
 // Answers of MsgBox(prompt, 36, title).

@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/picture_export.h"
 #include "platform/printer_setup.h"
 #include "platform/user_interaction.h"
 
 namespace testing_support {
 
 // Records every message, question, beep and dialog, and answers from queues: questions No and
-// print dialogs Cancel when their queue is empty.
+// print and export dialogs Cancel when their queue is empty.
 class ScriptedUserInteraction : public platform::UserInteraction {
  public:
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
@@ -33,7 +34,19 @@ class ScriptedUserInteraction : public platform::UserInteraction {
     return true;
   }
 
+  bool ChooseExportFile(platform::ExportChoice& choice) override {
+    suggestedExportNames.push_back(choice.path);
+    if (exports.empty()) return false;
+    choice = exports.front();
+    exports.pop_front();
+    return true;
+  }
+
   void QueueAnswer(int32_t answer) { answers.push_back(answer); }
+  // The next export dialog chooses this file and format.
+  void QueueExport(const std::string& path, platform::PictureFormat format) {
+    exports.push_back({path, format});
+  }
   // The next print dialog chooses printing into this PDF file.
   void QueuePdfPrinter(const std::string& path, platform::PrinterSetup::Paper paper =
                                                     platform::PrinterSetup::Paper::kLetter) {
@@ -51,6 +64,8 @@ class ScriptedUserInteraction : public platform::UserInteraction {
   int beeps = 0;
   std::deque<PdfPrinter> printers;
   int printDialogs = 0;
+  std::deque<platform::ExportChoice> exports;
+  std::vector<std::string> suggestedExportNames;  // one per export dialog shown
 };
 
 // Installs a fresh scripted provider for the lifetime of the guard.

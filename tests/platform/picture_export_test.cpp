@@ -1,0 +1,110 @@
+#include "platform/picture_export.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "platform/color.h"
+#include "platform/exceptions.h"
+#include "platform/graphics.h"
+#include "platform/picture.h"
+#include "support/picture_comparison.h"
+#include "support/scratch_folder.h"
+#include "support/scripted_user_interaction.h"
+
+namespace {
+
+using platform::PictureFormat;
+using testing_support::CompareChannels;
+using testing_support::ScratchFolder;
+
+std::shared_ptr<platform::Picture> Sample() {
+  auto picture = platform::NewPicture(64, 48, 32);
+  platform::Graphics& g = picture->Graphics();
+  g.SetForeColor(platform::RGB(0, 0, 255));
+  g.FillRect(8, 8, 20, 30);
+  g.SetForeColor(platform::RGB(0, 0, 0));
+  g.DrawLine(0, 47, 63, 0);
+  return picture;
+}
+
+std::string Contents(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class PictureExportTest : public ::testing::Test {
+ protected:
+  testing_support::ScriptedUserInteractionGuard ui_;
+  ScratchFolder folder_;
+};
+
+struct FormatCase {
+  PictureFormat format;
+  const char* typedName;  // as the user typed it
+  const char* writtenName;
+  bool lossy;  // JPEG blurs thin lines a little: compared on average only
+};
+
+const FormatCase kFormats[] = {
+    {PictureFormat::kPng, "plot.png", "plot.png", false},
+    {PictureFormat::kJpeg, "plot.jpg", "plot.jpg", true},
+    {PictureFormat::kBmp, "plot", "plot.bmp", false},
+    {PictureFormat::kTiff, "plot", "plot.tif", false},
+};
+
+TEST_F(PictureExportTest, EachFormatReadsBackAsThePicture) {
+  auto picture = Sample();
+  for (const FormatCase& c : kFormats) {
+    SCOPED_TRACE(c.writtenName);
+    ui_->QueueExport(folder_.File(c.typedName), c.format);
+    EXPECT_TRUE(platform::ExportPicture(picture));
+    auto written = platform::Picture::Open(folder_.File(c.writtenName));
+    auto difference = CompareChannels(written, picture);
+    EXPECT_GE(difference.largest, 0) << "not written, or not at the picture's size";
+    if (c.lossy) {
+      EXPECT_LT(difference.mean, 3.0);
+    } else {
+      EXPECT_EQ(difference.largest, 0);
+    }
+  }
+  EXPECT_TRUE(ui_->messages.empty());
+  ASSERT_EQ(ui_->suggestedExportNames.size(), 4u);
+  EXPECT_EQ(std::filesystem::path(ui_->suggestedExportNames[0]).extension(), ".png");
+}
+
+TEST_F(PictureExportTest, CancellingWritesNothingAndSaysNothing) {
+  EXPECT_FALSE(platform::ExportPicture(Sample()));
+  EXPECT_TRUE(ui_->messages.empty());
+  EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
+}
+
+// The message names the file and the reason; whatever stood there stays as it was, and no
+// temporary file is left behind.
+TEST_F(PictureExportTest, AFailedWriteSaysWhyAndKeepsTheFileThatWasThere) {
+  std::string existing = folder_.File("plot.png");
+  std::ofstream(existing) << "a good earlier picture";
+  std::filesystem::permissions(
+      folder_.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  // Permissions do not hold back the superuser; the process file system takes no files at all.
+  const bool folderRefusesWrites = access(folder_.Path().c_str(), W_OK) != 0;
+  const std::string target = folderRefusesWrites ? existing : "/proc/corvane-test/plot.png";
+  ui_->QueueExport(target, PictureFormat::kPng);
+  EXPECT_FALSE(platform::ExportPicture(Sample()));
+  ASSERT_EQ(ui_->messages.size(), 1u);
+  EXPECT_NE(ui_->messages[0].find("\"" + target + "\""), std::string::npos) << ui_->messages[0];
+  EXPECT_GT(ui_->messages[0].size(), target.size() + 40) << "the reason is missing";
+  EXPECT_EQ(Contents(existing), "a good earlier picture");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
+}
+
+TEST_F(PictureExportTest, ANilPictureRaisesTheNilObjectExceptionBeforeAnyDialog) {
+  EXPECT_THROW(platform::ExportPicture(nullptr), platform::NilObjectException);
+  EXPECT_TRUE(ui_->suggestedExportNames.empty());
+}
+
+}  // namespace

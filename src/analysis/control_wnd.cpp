@@ -18,6 +18,7 @@
 #include "platform/set_properties.h"
 #include "platform/text_functions.h"
 #include "platform/user_interaction.h"
+#include "plot/graph_wnd.h"
 
 namespace corvane {
 
@@ -349,10 +350,10 @@ void ControlWnd::PrintBtn_Action(std::shared_ptr<platform::PushButton> /*button*
 
 void ControlWnd::GraphBtn_Action(std::shared_ptr<platform::PushButton> /*button*/) {
   if (platform::StrComp(Module1::dirty, "y") == 0) {
-    // The graph window is not part of Corvane yet.
-    return;
+    GraphWnd::Instance()->Show();
+  } else {
+    platform::MsgBox("Corvane must be calculated before graph can be displayed.");
   }
-  platform::MsgBox("Corvane must be calculated before graph can be displayed.");
 }
 
 bool ControlWnd::Canvas1_MouseDown(std::shared_ptr<platform::Canvas> /*canvas*/, int32_t /*x*/,

@@ -26,6 +26,7 @@
 #include "platform/text_area.h"
 #include "platform/unhandled_exception.h"
 #include "platform/window.h"
+#include "plot/graph_wnd.h"
 
 namespace corvane {
 
@@ -80,6 +81,7 @@ void Initialize() {
   HandleAboutMenu::CtblInit();
   InvisibleWnd::CtblInit();
   Module1::Initialize();
+  GraphWnd::CtblInit();
   GxLine::Lookup();
   GxLineGraph::Lookup();
   GxPoint::Lookup();

@@ -14,6 +14,7 @@
 #include "platform/folder_item.h"
 #include "platform/implicit_instances.h"
 #include "platform/user_simulation.h"
+#include "plot/graph_wnd.h"
 #include "support/scripted_user_interaction.h"
 
 namespace testing_support {
@@ -31,7 +32,8 @@ class MainWindowSession : public ::testing::Test {
   }
 
   void TearDown() override {
-    for (const auto* record : {&corvane::ControlWnd::Lookup(), &corvane::AboutWnd::Lookup()}) {
+    for (const auto* record : {&corvane::GraphWnd::Lookup(), &corvane::ControlWnd::Lookup(),
+                               &corvane::AboutWnd::Lookup()}) {
       if (auto open = platform::_GetImplicitWindow(record->name)) open->Close();
     }
     platform::ProcessPendingEvents();

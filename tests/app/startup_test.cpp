@@ -29,6 +29,7 @@ TEST_F(StartupTest, StartUpRegistersTheAppWithItsBarThenTheSplashShowsTheAboutBo
       {"InvisibleWnd.InvisibleWnd", &platform::Window::Lookup()},
       {"Menu.Menu", &platform::MenuBar::Lookup()},
       {"HandleAboutMenu", &platform::Application::Lookup()},
+      {"GraphWnd.GraphWnd", &platform::Window::Lookup()},
       {"GxLineGraph", nullptr}};
   for (const auto& [name, parent] : classes) {
     const platform::ClassRecord* record = platform::FindClassRecord(name);

@@ -13,12 +13,14 @@
 #include "platform/printer_dialog.h"
 #include "platform/printer_setup.h"
 #include "support/pdf_files.h"
+#include "support/picture_comparison.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_user_interaction.h"
 
 namespace {
 
 using platform::PrinterSetup;
+using testing_support::Box;
 using testing_support::PdfPageCount;
 using testing_support::RenderPdfPage;
 using testing_support::ScratchFolder;
@@ -27,32 +29,11 @@ using testing_support::ScriptedUserInteractionGuard;
 constexpr platform::Color kBlack = platform::RGB(0, 0, 0);
 constexpr platform::Color kWhite = platform::RGB(255, 255, 255);
 
-struct Box {
-  int32_t left, top, right, bottom;  // inclusive
-  bool operator==(const Box&) const = default;
-};
+// Ink, perhaps at an edge that the rendering smoothed: darker than light grey.
+constexpr int32_t kInk = 3 * 200;
 
-std::ostream& operator<<(std::ostream& out, const Box& box) {
-  return out << "(" << box.left << ", " << box.top << ") - (" << box.right << ", " << box.bottom
-             << ")";
-}
-
-// Darker than light grey: ink, perhaps at an edge that the rendering smoothed.
-bool Dark(platform::Color color) {
-  return color.Red() + color.Green() + color.Blue() <= 3 * 200;
-}
-
-// The smallest box around every dark pixel; left > right when there is none.
 Box InkedBox(const platform::Picture& page) {
-  Box box{page.Width(), page.Height(), -1, -1};
-  for (int32_t y = 0; y < page.Height(); ++y) {
-    for (int32_t x = 0; x < page.Width(); ++x) {
-      if (!Dark(page.PixelColor(x, y))) continue;
-      box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
-             std::max(box.bottom, y)};
-    }
-  }
-  return box;
+  return testing_support::DarkBox(page, kInk);
 }
 
 struct Paper {
@@ -117,7 +98,8 @@ TEST_F(PrinterGraphicsTest, PicturesAreScaledIntoTheirRectangleFromThePrintableC
     EXPECT_NEAR(inked.top, top, 1);
     EXPECT_NEAR(inked.right, left + 539, 1);
     EXPECT_NEAR(inked.bottom, top + 377, 1);
-    EXPECT_TRUE(Dark(page->PixelColor(left + 270, top + 189))) << "the diagonal, scaled";
+    EXPECT_TRUE(testing_support::Dark(page->PixelColor(left + 270, top + 189), kInk))
+        << "the diagonal, scaled";
     EXPECT_EQ(page->PixelColor(left + 270, top + 50), kWhite);
   }
 }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/canvas.h"
+#include "platform/class_record.h"
+#include "platform/push_button.h"
+#include "platform/window.h"
+
+namespace corvane {
+
+// The graph window: the scree plot of the last calculation on its canvas, built when the window
+// is, and the Close, Copy, Save and Print buttons below it. It has no close box: only its Close
+// button closes it, which shows the main window again.
+class GraphWnd : public platform::Window {
+ public:
+  // The one graph window, created (and its plot built) on first reference and again after it was
+  // closed.
+  static std::shared_ptr<GraphWnd> Instance();
+  static const platform::ClassRecord& Lookup();
+  static void CtblInit();
+
+  virtual void Layout();
+  virtual void CreateControls();
+  virtual void _CreateControls0();
+
+  virtual std::shared_ptr<platform::Canvas> Canvas1();
+  virtual std::shared_ptr<platform::PushButton> CloseBtn();
+  virtual std::shared_ptr<platform::PushButton> CopyBtn();
+  virtual std::shared_ptr<platform::PushButton> SaveBtn();
+  virtual std::shared_ptr<platform::PushButton> PrintBtn();
+
+  virtual void Canvas1_Open(std::shared_ptr<platform::Canvas> canvas);
+  virtual void CloseBtn_Action(std::shared_ptr<platform::PushButton> button);
+  virtual void CopyBtn_Action(std::shared_ptr<platform::PushButton> button);
+  virtual void SaveBtn_Action(std::shared_ptr<platform::PushButton> button);
+  virtual void PrintBtn_Action(std::shared_ptr<platform::PushButton> button);
+};
+
+}  // namespace corvane

@@ -58,6 +58,33 @@ class GraphWndTest : public testing_support::MainWindowSession {
   testing_support::ScratchFolder folder_;
 };
 
+// Thirteen public operations after Window's; the window handles only its construction hooks.
+TEST(GraphWndClassTest, RecordsItsOperationsAndHandlesOnlyItsConstruction) {
+  const platform::ClassRecord& record = GraphWnd::Lookup();
+  EXPECT_EQ(record.name, "GraphWnd.GraphWnd");
+  EXPECT_EQ(record.superclass, &platform::Window::Lookup());
+  Texts operations;
+  for (const auto& method : record.methods) {
+    std::string entry = method.name;
+    for (const auto& attribute : method.attributes) {
+      entry += " " + attribute.name + (attribute.hasValue ? "=" + attribute.value : "");
+    }
+    operations.push_back(entry);
+  }
+  EXPECT_EQ(operations,
+            (Texts{"Layout __Scope=Public", "CreateControls __Scope=Public",
+                   "_CreateControls0 __Scope=Public Hidden", "Canvas1 __Scope=Public",
+                   "CloseBtn __Scope=Public", "CopyBtn __Scope=Public", "SaveBtn __Scope=Public",
+                   "PrintBtn __Scope=Public", "Canvas1_Open __Scope=Public",
+                   "CloseBtn_Action __Scope=Public", "CopyBtn_Action __Scope=Public",
+                   "SaveBtn_Action __Scope=Public", "PrintBtn_Action __Scope=Public"}));
+  Texts handled;
+  for (const auto& event : record.events) {
+    if (!event.handlerName.empty()) handled.push_back(event.eventName);
+  }
+  EXPECT_EQ(handled, (Texts{"Layout", "CreateControls"}));
+}
+
 // The window as laid out, its plot built once, and no way to close it but its Close button.
 TEST_F(GraphWndTest, GraphOpensTheWindowWithItsPlotAndShowsItAgainWithoutRebuilding) {
   auto graph = GraphOfWorkedExample();

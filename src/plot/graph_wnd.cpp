@@ -175,8 +175,9 @@ void GraphWnd::PrintBtn_Action(std::shared_ptr<platform::PushButton> /*button*/)
   std::shared_ptr<platform::Graphics> g = platform::OpenPrinterDialog();
   if (!g) return;
   std::shared_ptr<platform::Picture> p = Canvas1()->Backdrop();
-  g->DrawPicture(p, kPrintLeft, kPrintTop, kPrintWidth, kPrintHeight, 0, 0,
-                 platform::NotNil(p).Width(), p->Height());
+  const platform::Picture& picture = platform::NotNil(p);
+  g->DrawPicture(p, kPrintLeft, kPrintTop, kPrintWidth, kPrintHeight, 0, 0, picture.Width(),
+                 picture.Height());
 }
 
 }  // namespace corvane

@@ -9,6 +9,7 @@
 
 #include "platform/color_qt.h"
 #include "platform/control_data.h"
+#include "platform/styled_text_printer.h"
 #include "platform/text_area_widget_qt.h"
 
 namespace platform {
@@ -115,6 +116,11 @@ void TextArea::SetSelBold(bool bold) {
   QTextCharFormat format;
   format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
   cursor.mergeCharFormat(format);
+}
+
+std::shared_ptr<StyledTextPrinter> TextArea::styledTextPrinter(std::shared_ptr<Graphics> graphics,
+                                                               int32_t width) const {
+  return std::make_shared<StyledTextPrinter>(*this, std::move(graphics), width);
 }
 
 bool TextArea::ReadOnly() const {

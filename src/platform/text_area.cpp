@@ -49,6 +49,19 @@ void SetPaletteColor(QWidget& widget, QPalette::ColorRole role, Color color) {
   widget.setPalette(palette);
 }
 
+// A hidden selection is drawn in the area's own colours while the area lacks the focus. Kept in
+// step with TextColor and BackColor, which a record may set before or after HideSelection.
+void UpdateInactiveSelection(TextAreaWidget& widget) {
+  QPalette palette = widget.palette();
+  const bool hide = widget.hideSelection;
+  palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                   palette.color(QPalette::Active, hide ? QPalette::Base : QPalette::Highlight));
+  palette.setColor(
+      QPalette::Inactive, QPalette::HighlightedText,
+      palette.color(QPalette::Active, hide ? QPalette::Text : QPalette::HighlightedText));
+  widget.setPalette(palette);
+}
+
 }  // namespace
 
 TextArea::TextArea() {
@@ -186,8 +199,13 @@ void TextArea::ApplyProperty(const std::string& key, const PropertyValue& value)
     widget.setFrameShape(value.AsBoolean() ? QFrame::StyledPanel : QFrame::NoFrame);
   } else if (key == "TextColor") {
     SetPaletteColor(widget, QPalette::Text, value.AsColor());
+    UpdateInactiveSelection(widget);
   } else if (key == "BackColor") {
     SetPaletteColor(widget, QPalette::Base, value.AsColor());
+    UpdateInactiveSelection(widget);
+  } else if (key == "HideSelection") {
+    widget.hideSelection = value.AsBoolean();
+    UpdateInactiveSelection(widget);
   } else if (key == "AcceptTabs") {
     widget.acceptTabs = value.AsBoolean();
     widget.setTabChangesFocus(!value.AsBoolean());

@@ -9,7 +9,9 @@
 #include "app/corvane_session.h"
 #include "app/menu.h"
 #include "help/help_text.h"
+#include "platform/color.h"
 #include "platform/menu_user_simulation.h"
+#include "platform/picture.h"
 #include "support/pdf_files.h"
 #include "support/printed_text.h"
 #include "support/scratch_folder.h"
@@ -122,6 +124,28 @@ TEST_F(DescriptionWndTest, TheBoldOpeningIsSetOncePerWindowAndAgainInANewOne) {
   EXPECT_EQ(second->DescribeFld2()->SelStart(), 0);
   EXPECT_EQ(second->DescribeFld2()->SelLength(), kBoldOpeningLength);
   ExpectBoldOpening(second->DescribeFld2());
+}
+
+// The opening is left selected, but the reader sees it only as bold text until the help text has
+// the focus.
+TEST_F(DescriptionWndTest, TheSelectedOpeningShowsNoHighlightWhileTheHelpTextLacksTheFocus) {
+  auto window = ShownInFront();
+  window->DescribeFld()->SetFocus();
+  auto highlighted = [&] {
+    platform::ProcessPendingEvents();
+    auto content = platform::CaptureWindowContent(window);
+    int count = 0;
+    for (int32_t y = 0; y < 40; ++y) {
+      for (int32_t x = 0; x < 200; ++x) {
+        const platform::Color pixel = content->PixelColor(x, y);
+        if (pixel.Blue() > pixel.Red() + 60) ++count;
+      }
+    }
+    return count;
+  };
+  EXPECT_EQ(highlighted(), 0);
+  window->DescribeFld2()->SetFocus();
+  EXPECT_GT(highlighted(), 100);
 }
 
 TEST_F(DescriptionWndTest, TypingOrPastingIntoTheHelpTextChangesNothing) {

@@ -69,7 +69,6 @@ void DescriptionWnd::CtblInit() {
 }
 
 void DescriptionWnd::Layout() {
-  // The bar comes first: the record's MenuBarVisible applies to the bar the window already has.
   SetMenuBar(Menu::Instance());
   platform::_SetProperties(*this, PropertyRecord(records::WindowEntries({
                                       .width = 427,

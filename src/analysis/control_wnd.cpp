@@ -4,12 +4,14 @@
 #include "analysis/scree_calculation.h"
 #include "analysis/scree_calculation_window.h"
 #include "analysis/scree_report.h"
+#include "analysis/text_printing.h"
 #include "app/bundle_pictures.h"
 #include "app/control_records.h"
 #include "app/menu_items.h"
 #include "app/module1.h"
 #include "app/window_helpers.h"
 #include "help/about_wnd.h"
+#include "help/description_wnd.h"
 #include "platform/control_creation.h"
 #include "platform/delegate.h"
 #include "platform/event_loop.h"
@@ -33,7 +35,6 @@ platform::ClassRecord* ctbl = nullptr;
 const char kKeyDownSignature[] = "( TextArea, String ) as Boolean";
 const char kActionSignature[] = "( PushButton )";
 const char kMouseDownSignature[] = "( Canvas, Int32, Int32 ) as Boolean";
-const char kMenuHandlerSignature[] = "(  ) as Boolean";
 
 // The calculation reads and writes the main window through these four operations only.
 class MainWindowCalculation : public ScreeCalculationWindow {
@@ -345,7 +346,12 @@ void ControlWnd::CalculateBtn_Action(std::shared_ptr<platform::PushButton> /*but
 }
 
 void ControlWnd::PrintBtn_Action(std::shared_ptr<platform::PushButton> /*button*/) {
-  // Printing the report is not part of Corvane yet.
+  if (platform::Len(EigenFld()->Text()) == 0) {
+    platform::Beep();
+    platform::MsgBox("Nothing to print.");
+    return;
+  }
+  PrintStyledText(EigenFld());
 }
 
 void ControlWnd::GraphBtn_Action(std::shared_ptr<platform::PushButton> /*button*/) {
@@ -358,17 +364,13 @@ void ControlWnd::GraphBtn_Action(std::shared_ptr<platform::PushButton> /*button*
 
 bool ControlWnd::Canvas1_MouseDown(std::shared_ptr<platform::Canvas> /*canvas*/, int32_t /*x*/,
                                    int32_t /*y*/) {
-  // Opens the help window once Corvane has one.
+  DescriptionWnd::Instance()->Show();
   return false;
 }
 
 void ControlWnd::AddMenuHandlers(std::shared_ptr<platform::Window> w) {
-  std::shared_ptr<ControlWnd> window = platform::RuntimeCheckCast<ControlWnd>(w);
-  for (const char* item : {"DescriptionMenuItem", "AboutUlk"}) {
-    const std::string handler = std::string("_") + item + "_Action";
-    window->_AddMenuHandler(
-        item, platform::DelegateFromMethodTable(window, handler, kMenuHandlerSignature, false));
-  }
+  AddMenuActionHandlers(platform::RuntimeCheckCast<ControlWnd>(w),
+                        {"DescriptionMenuItem", "AboutUlk"});
 }
 
 void ControlWnd::Event_Close() {
@@ -386,7 +388,7 @@ void ControlWnd::Event_EnableMenuItems() {
 }
 
 bool ControlWnd::_DescriptionMenuItem_Action() {
-  // Opens the help window once Corvane has one.
+  DescriptionWnd::Instance()->Show();
   return false;
 }
 

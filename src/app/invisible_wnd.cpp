@@ -42,27 +42,12 @@ void InvisibleWnd::CtblInit() {
   using platform::Method;
   ctbl = &platform::DefineClass<InvisibleWnd>(
       "InvisibleWnd.InvisibleWnd", &platform::Window::Lookup(),
-      {
-          Method("Layout", "%%", &InvisibleWnd::Layout),
-          Method("CreateControls", "%%", &InvisibleWnd::CreateControls),
-          Method("WindowMenu", "%o<MenuItem>%", &InvisibleWnd::WindowMenu),
-          Method("AboutUlk", "%o<AppleMenuItem>%", &InvisibleWnd::AboutUlk),
-          Method("AboutMenuItem", "%o<MenuItem>%", &InvisibleWnd::AboutMenuItem),
-          Method("DescriptionMenuItem", "%o<MenuItem>%", &InvisibleWnd::DescriptionMenuItem),
-          Method("ControlMenuItem", "%o<MenuItem>%", &InvisibleWnd::ControlMenuItem),
-          Method("UntitledMenu0", "%o<MenuItem>%", &InvisibleWnd::UntitledMenu0),
-          Method("EditClear", "%o<MenuItem>%", &InvisibleWnd::EditClear),
-          Method("EditPaste", "%o<MenuItem>%", &InvisibleWnd::EditPaste),
-          Method("EditCopy", "%o<MenuItem>%", &InvisibleWnd::EditCopy),
-          Method("EditCut", "%o<MenuItem>%", &InvisibleWnd::EditCut),
-          Method("UntitledMenu1", "%o<MenuItem>%", &InvisibleWnd::UntitledMenu1),
-          Method("EditUndo", "%o<MenuItem>%", &InvisibleWnd::EditUndo),
-          Method("FileMenu", "%o<MenuItem>%", &InvisibleWnd::FileMenu),
-          Method("FileQuit", "%o<QuitMenuItem>%", &InvisibleWnd::FileQuit),
-          Method("Print", "%o<MenuItem>%", &InvisibleWnd::Print),
-          Method("UntitledMenu3", "%o<MenuItem>%", &InvisibleWnd::UntitledMenu3),
-          Method("Event_Open", "%%", &InvisibleWnd::Event_Open),
-      },
+      MethodTable(
+          {
+              Method("Layout", "%%", &InvisibleWnd::Layout),
+              Method("CreateControls", "%%", &InvisibleWnd::CreateControls),
+          },
+          {Method("Event_Open", "%%", &InvisibleWnd::Event_Open)}),
       {"Layout", "CreateControls", "Open"});
 }
 
@@ -85,55 +70,6 @@ void InvisibleWnd::Layout() {
 }
 
 void InvisibleWnd::CreateControls() {}
-
-std::shared_ptr<platform::MenuItem> InvisibleWnd::WindowMenu() {
-  return MenuItemNamed<platform::MenuItem>(MenuBar(), "WindowMenu");
-}
-std::shared_ptr<platform::AppleMenuItem> InvisibleWnd::AboutUlk() {
-  return MenuItemNamed<platform::AppleMenuItem>(MenuBar(), "AboutUlk");
-}
-std::shared_ptr<platform::MenuItem> InvisibleWnd::AboutMenuItem() {
-  return MenuItemNamed<platform::MenuItem>(MenuBar(), "AboutMenuItem");
-}
-std::shared_ptr<platform::MenuItem> InvisibleWnd::DescriptionMenuItem() {
-  return MenuItemNamed<platform::MenuItem>(MenuBar(), "DescriptionMenuItem");
-}
-std::shared_ptr<platform::MenuItem> InvisibleWnd::ControlMenuItem() {
-  return MenuItemNamed<platform::MenuItem>(MenuBar(), "ControlMenuItem");
-}
-std::shared_ptr<platform::MenuItem> InvisibleWnd::UntitledMenu0() {
-  return MenuItemNamed<platform::MenuItem>(MenuBar(), "UntitledMenu0");
-}
-std::shared_ptr<platform::MenuItem> InvisibleWnd::EditClear() {
-  return MenuItemNamed<platform::MenuItem>(MenuBar(), "EditClear");
-}
-std::shared_ptr<platform::MenuItem> InvisibleWnd::EditPaste() {
-  return MenuItemNamed<platform::MenuItem>(MenuBar(), "EditPaste");
-}
-std::shared_ptr<platform::MenuItem> InvisibleWnd::EditCopy() {
-  return MenuItemNamed<platform::MenuItem>(MenuBar(), "EditCopy");
-}
-std::shared_ptr<platform::MenuItem> InvisibleWnd::EditCut() {
-  return MenuItemNamed<platform::MenuItem>(MenuBar(), "EditCut");
-}
-std::shared_ptr<platform::MenuItem> InvisibleWnd::UntitledMenu1() {
-  return MenuItemNamed<platform::MenuItem>(MenuBar(), "UntitledMenu1");
-}
-std::shared_ptr<platform::MenuItem> InvisibleWnd::EditUndo() {
-  return MenuItemNamed<platform::MenuItem>(MenuBar(), "EditUndo");
-}
-std::shared_ptr<platform::MenuItem> InvisibleWnd::FileMenu() {
-  return MenuItemNamed<platform::MenuItem>(MenuBar(), "FileMenu");
-}
-std::shared_ptr<platform::QuitMenuItem> InvisibleWnd::FileQuit() {
-  return MenuItemNamed<platform::QuitMenuItem>(MenuBar(), "FileQuit");
-}
-std::shared_ptr<platform::MenuItem> InvisibleWnd::Print() {
-  return MenuItemNamed<platform::MenuItem>(MenuBar(), "Print");
-}
-std::shared_ptr<platform::MenuItem> InvisibleWnd::UntitledMenu3() {
-  return MenuItemNamed<platform::MenuItem>(MenuBar(), "UntitledMenu3");
-}
 
 void InvisibleWnd::Event_Open() {
   AboutWnd::Instance()->Show();

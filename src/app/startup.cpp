@@ -9,7 +9,9 @@
 #include "app/invisible_wnd.h"
 #include "app/menu.h"
 #include "app/module1.h"
+#include "app/window_helpers.h"
 #include "help/about_wnd.h"
+#include "help/description_wnd.h"
 #include "linegraph/gx_line.h"
 #include "linegraph/gx_line_graph.h"
 #include "linegraph/gx_point.h"
@@ -31,8 +33,6 @@
 namespace corvane {
 
 namespace {
-
-const char kMenuHandlerSignature[] = "(  ) as Boolean";
 
 void RegisterFrameworkClasses() {
   platform::Window::Lookup();
@@ -60,11 +60,7 @@ void _NewAppInstance() {
 }
 
 void _ApplicationAddMenuHandlers() {
-  for (const char* item : {"AboutUlk", "AboutMenuItem"}) {
-    const std::string handler = std::string("_") + item + "_Action";
-    App()->_AddMenuHandler(
-        item, platform::DelegateFromMethodTable(App(), handler, kMenuHandlerSignature, false));
-  }
+  AddMenuActionHandlers(App(), {"AboutUlk", "AboutMenuItem"});
 }
 
 void _MakeDefaultView() {
@@ -79,6 +75,7 @@ void Initialize() {
   Menu::CtblInit();
   AboutWnd::CtblInit();
   HandleAboutMenu::CtblInit();
+  DescriptionWnd::CtblInit();
   InvisibleWnd::CtblInit();
   Module1::Initialize();
   GraphWnd::CtblInit();

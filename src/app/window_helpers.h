@@ -1,17 +1,31 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
 #include "platform/canvas.h"
 #include "platform/class_record.h"
+#include "platform/delegate.h"
 #include "platform/picture.h"
 #include "platform/window.h"
 
-// What every window class of Corvane does the same way: control accessors, and the values a
-// window sets in code on a new control before its record is applied.
+// What every window class of Corvane does the same way: control accessors, the values a window
+// sets in code on a new control before its record is applied, and menu-handler registration.
 namespace corvane {
+
+// Registers on the target, for each item name in order, its operation "_<item>_Action" as the
+// item's menu handler: no arguments, a Boolean result, bound to the target for as long as it lives.
+template <class T>
+void AddMenuActionHandlers(const std::shared_ptr<T>& target,
+                           std::initializer_list<const char*> itemNames) {
+  for (const char* item : itemNames) {
+    target->_AddMenuHandler(
+        item, platform::DelegateFromMethodTable(target, std::string("_") + item + "_Action",
+                                                "(  ) as Boolean", false));
+  }
+}
 
 // The window's control of that name as its class, looked up anew on every call.
 template <class T>

@@ -85,6 +85,9 @@ class Graphics {
   // picture it does nothing.
   void NextPage();
 
+  // For the framework: what the context draws on.
+  DrawingSurface& Surface() { return *surface_; }
+
  private:
   struct FontCache;
 

@@ -9,6 +9,7 @@
 
 #include "platform/color_qt.h"
 #include "platform/control_data.h"
+#include "platform/styled_text_printer.h"
 #include "platform/text_area_widget_qt.h"
 
 namespace platform {
@@ -45,6 +46,19 @@ void AlignAllBlocks(QTextEdit& edit, Qt::Alignment alignment) {
 void SetPaletteColor(QWidget& widget, QPalette::ColorRole role, Color color) {
   QPalette palette = widget.palette();
   palette.setColor(role, ToQColor(color));
+  widget.setPalette(palette);
+}
+
+// A hidden selection is drawn in the area's own colours while the area lacks the focus. Kept in
+// step with TextColor and BackColor, which a record may set before or after HideSelection.
+void UpdateInactiveSelection(TextAreaWidget& widget) {
+  QPalette palette = widget.palette();
+  const bool hide = widget.hideSelection;
+  palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                   palette.color(QPalette::Active, hide ? QPalette::Base : QPalette::Highlight));
+  palette.setColor(
+      QPalette::Inactive, QPalette::HighlightedText,
+      palette.color(QPalette::Active, hide ? QPalette::Text : QPalette::HighlightedText));
   widget.setPalette(palette);
 }
 
@@ -117,6 +131,11 @@ void TextArea::SetSelBold(bool bold) {
   cursor.mergeCharFormat(format);
 }
 
+std::shared_ptr<StyledTextPrinter> TextArea::styledTextPrinter(std::shared_ptr<Graphics> graphics,
+                                                               int32_t width) const {
+  return std::make_shared<StyledTextPrinter>(*this, std::move(graphics), width);
+}
+
 bool TextArea::ReadOnly() const {
   return WidgetOf(*this).isReadOnly();
 }
@@ -180,8 +199,13 @@ void TextArea::ApplyProperty(const std::string& key, const PropertyValue& value)
     widget.setFrameShape(value.AsBoolean() ? QFrame::StyledPanel : QFrame::NoFrame);
   } else if (key == "TextColor") {
     SetPaletteColor(widget, QPalette::Text, value.AsColor());
+    UpdateInactiveSelection(widget);
   } else if (key == "BackColor") {
     SetPaletteColor(widget, QPalette::Base, value.AsColor());
+    UpdateInactiveSelection(widget);
+  } else if (key == "HideSelection") {
+    widget.hideSelection = value.AsBoolean();
+    UpdateInactiveSelection(widget);
   } else if (key == "AcceptTabs") {
     widget.acceptTabs = value.AsBoolean();
     widget.setTabChangesFocus(!value.AsBoolean());

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "platform/text_control.h"
 
 namespace platform {
+
+class Graphics;
+class StyledTextPrinter;
 
 // An editable text field. Its text holds a carriage return as the one line break, whatever line
 // endings were set or pasted. Positions and lengths count characters, a line break as one.
@@ -29,6 +33,12 @@ class TextArea : public TextControl {
   // Whether the selection is bold; setting it makes the selected characters bold or plain.
   bool SelBold() const;
   void SetSelBold(bool bold);
+
+  // A printer of the whole text as it is now, laid out `width` units wide for the drawing context,
+  // that keeps its place from one block to the next. Raises the nil-object exception for a nil
+  // context.
+  std::shared_ptr<StyledTextPrinter> styledTextPrinter(std::shared_ptr<Graphics> graphics,
+                                                       int32_t width) const;
 
   bool ReadOnly() const;
   void SetReadOnly(bool readOnly);

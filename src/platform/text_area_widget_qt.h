@@ -19,6 +19,7 @@ class TextAreaWidget : public QTextEdit {
   int32_t limitText = 0;
   bool multiline = true;
   bool acceptTabs = false;
+  bool hideSelection = false;  // the selection shows only while the area has the focus
 
   // The document's text as Qt stores it: a paragraph separator (U+2029) between lines.
   QString RawText() const;

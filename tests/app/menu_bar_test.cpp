@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "corvane_session.h"
+#include "help/description_wnd.h"
 #include "platform/menu_user_simulation.h"
 
 namespace {
@@ -56,19 +57,24 @@ TEST_F(MenuBarTest, TheBarHoldsFileEditAndWindowWithTheirItemsInTableOrder) {
 }
 
 // Called by name through the class record, as the framework calls them.
-TEST_F(MenuBarTest, TheDefaultWindowsAccessorsYieldTheSharedItemsAndNilForUntitledMenu3) {
+TEST_F(MenuBarTest, TheDefaultAndHelpWindowsAccessorsYieldTheSharedItemsAndNilForUntitledMenu3) {
   StartUp();
-  std::shared_ptr<platform::Window> window = OpenDefaultWindow();
-  const platform::ClassRecord& record = corvane::InvisibleWnd::Lookup();
-  auto accessed = [&](const std::string& name) {
-    const platform::MemberRecord* accessor = record.FindMethod(name);
-    if (!accessor) throw std::runtime_error("no accessor " + name);
-    return accessor->invoker(*window, {}).As<std::shared_ptr<platform::MenuItem>>();
-  };
-  for (const std::shared_ptr<platform::MenuItem>& item : corvane::Menu::Instance()->AllItems()) {
-    EXPECT_EQ(accessed(item->Name()), item) << item->Name();
+  const std::vector<std::shared_ptr<platform::Window>> windows = {
+      OpenDefaultWindow(), corvane::DescriptionWnd::Instance()};
+  for (const auto& window : windows) {
+    const platform::ClassRecord& record = *window->ClassRecordOf();
+    SCOPED_TRACE(record.name);
+    EXPECT_EQ(window->MenuBar(), corvane::Menu::Instance());
+    auto accessed = [&](const std::string& name) {
+      const platform::MemberRecord* accessor = record.FindMethod(name);
+      if (!accessor) throw std::runtime_error("no accessor " + name);
+      return accessor->invoker(*window, {}).As<std::shared_ptr<platform::MenuItem>>();
+    };
+    for (const std::shared_ptr<platform::MenuItem>& item : corvane::Menu::Instance()->AllItems()) {
+      EXPECT_EQ(accessed(item->Name()), item) << item->Name();
+    }
+    EXPECT_EQ(accessed("UntitledMenu3"), nullptr);
   }
-  EXPECT_EQ(accessed("UntitledMenu3"), nullptr);
 }
 
 TEST_F(MenuBarTest, WhileTheMainWindowIsActiveItsItemsAndBothAboutItemsAreEnabled) {

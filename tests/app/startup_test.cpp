@@ -26,6 +26,7 @@ TEST_F(StartupTest, StartUpRegistersTheAppWithItsBarThenTheSplashShowsTheAboutBo
   const std::vector<std::pair<const char*, const platform::ClassRecord*>> classes = {
       {"ControlWnd.ControlWnd", &platform::Window::Lookup()},
       {"AboutWnd.AboutWnd", &platform::Window::Lookup()},
+      {"DescriptionWnd.DescriptionWnd", &platform::Window::Lookup()},
       {"InvisibleWnd.InvisibleWnd", &platform::Window::Lookup()},
       {"Menu.Menu", &platform::MenuBar::Lookup()},
       {"HandleAboutMenu", &platform::Application::Lookup()},

@@ -1,0 +1,164 @@
+#include "help/description_wnd.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "analysis/control_wnd.h"
+#include "analysis/text_printing.h"
+#include "app/control_records.h"
+#include "app/menu.h"
+#include "app/window_helpers.h"
+#include "help/about_wnd.h"
+#include "help/help_text.h"
+#include "platform/control_creation.h"
+#include "platform/implicit_instances.h"
+#include "platform/invoker.h"
+#include "platform/set_properties.h"
+
+namespace corvane {
+
+using platform::PropertyRecord;
+
+namespace {
+
+platform::ClassRecord* ctbl = nullptr;
+
+// This window's control records list their keys from the last to the first.
+std::string ReversedRecord(std::vector<platform::PropertyEntry> entries) {
+  std::reverse(entries.begin(), entries.end());
+  return PropertyRecord(entries);
+}
+
+}  // namespace
+
+std::shared_ptr<DescriptionWnd> DescriptionWnd::Instance() {
+  return platform::ImplicitInstance<DescriptionWnd>();
+}
+
+const platform::ClassRecord& DescriptionWnd::Lookup() {
+  CtblInit();
+  return *ctbl;
+}
+
+void DescriptionWnd::CtblInit() {
+  if (ctbl) return;
+  using platform::Attribute;
+  using platform::Method;
+  using W = DescriptionWnd;
+  ctbl = &platform::DefineClass<DescriptionWnd>(
+      "DescriptionWnd.DescriptionWnd", &platform::Window::Lookup(),
+      MethodTable(
+          {
+              Method("Layout", "%%", &W::Layout),
+              Method("CreateControls", "%%", &W::CreateControls),
+              Method("_CreateControls0", "%%", &W::_CreateControls0,
+                     {Attribute("__Scope", "Public"), Attribute("Hidden")}),
+              Method("DescribeFld", "%o<TextArea>%", &W::DescribeFld),
+              Method("DescribeFld2", "%o<TextArea>%", &W::DescribeFld2),
+          },
+          {
+              Method("AddMenuHandlers", "%%o<Window>", &W::AddMenuHandlers),
+              Method("Event_Open", "%%", &W::Event_Open),
+              Method("Event_EnableMenuItems", "%%", &W::Event_EnableMenuItems),
+              Method("_ControlMenuItem_Action", "%b%", &W::_ControlMenuItem_Action),
+              Method("_AboutMenuItem_Action", "%b%", &W::_AboutMenuItem_Action),
+              Method("_Print_Action", "%b%", &W::_Print_Action),
+          }),
+      {"Layout", "CreateControls", "AddMenuHandlers", "Open", "EnableMenuItems"});
+}
+
+void DescriptionWnd::Layout() {
+  SetMenuBar(Menu::Instance());
+  platform::_SetProperties(*this, PropertyRecord(records::WindowEntries({
+                                      .width = 427,
+                                      .height = 491,
+                                      .hasBackColor = false,
+                                      .title = "Description",
+                                      .visible = false,
+                                      .menuBarVisible = false,
+                                  })));
+}
+
+void DescriptionWnd::CreateControls() {
+  _CreateControls0();
+}
+
+void DescriptionWnd::_CreateControls0() {
+  using platform::TextArea;
+  platform::CreateControlsFromList(
+      *this, {
+                 {&TextArea::Lookup,
+                  "DescribeFld",
+                  TextSizeInCode(this, &DescriptionWnd::DescribeFld, 10),
+                  ReversedRecord(records::TextAreaEntries({.name = "DescribeFld",
+                                                           .left = 1,
+                                                           .top = -1,
+                                                           .width = 427,
+                                                           .height = 478,
+                                                           .tabIndex = 0,
+                                                           .scrollbarVertical = true,
+                                                           .useFocusRing = false,
+                                                           .textFont = "Courier",
+                                                           .text = "\r",
+                                                           .readOnly = true})),
+                  {}},
+                 {&TextArea::Lookup,
+                  "DescribeFld2",
+                  TextSizeInCode(this, &DescriptionWnd::DescribeFld2, 11),
+                  ReversedRecord(records::TextAreaEntries({.name = "DescribeFld2",
+                                                           .left = -1,
+                                                           .top = -1,
+                                                           .width = 429,
+                                                           .height = 476,
+                                                           .tabIndex = 1,
+                                                           .scrollbarVertical = true,
+                                                           .styled = true,
+                                                           .useFocusRing = false,
+                                                           .textFont = "Times",
+                                                           .text = kHelpText,
+                                                           .readOnly = true,
+                                                           .alignment = 1})),
+                  {}},
+             });
+}
+
+std::shared_ptr<platform::TextArea> DescriptionWnd::DescribeFld() {
+  return ControlNamed<platform::TextArea>(*this, "DescribeFld");
+}
+std::shared_ptr<platform::TextArea> DescriptionWnd::DescribeFld2() {
+  return ControlNamed<platform::TextArea>(*this, "DescribeFld2");
+}
+
+void DescriptionWnd::AddMenuHandlers(std::shared_ptr<platform::Window> w) {
+  AddMenuActionHandlers(platform::RuntimeCheckCast<DescriptionWnd>(w),
+                        {"ControlMenuItem", "AboutMenuItem", "Print"});
+}
+
+void DescriptionWnd::Event_Open() {
+  DescribeFld2()->SetSelStart(0);
+  DescribeFld2()->SetSelLength(kBoldOpeningLength);
+  DescribeFld2()->SetSelBold(true);
+}
+
+void DescriptionWnd::Event_EnableMenuItems() {
+  platform::NotNil(ControlMenuItem()).SetEnabled(true);
+  platform::NotNil(AboutMenuItem()).SetEnabled(true);
+}
+
+bool DescriptionWnd::_ControlMenuItem_Action() {
+  ControlWnd::Instance()->Show();
+  return false;
+}
+
+bool DescriptionWnd::_AboutMenuItem_Action() {
+  AboutWnd::Instance()->Show();
+  return false;
+}
+
+bool DescriptionWnd::_Print_Action() {
+  PrintStyledText(DescribeFld2());
+  return false;
+}
+
+}  // namespace corvane

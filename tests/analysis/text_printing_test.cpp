@@ -1,0 +1,132 @@
+#include "analysis/text_printing.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "main_window_session.h"
+#include "platform/user_simulation.h"
+#include "support/pdf_files.h"
+#include "support/printed_text.h"
+#include "support/scratch_folder.h"
+
+namespace corvane {
+namespace {
+
+using Calls = std::vector<std::string>;
+using testing_support::Ink;
+
+// Stands in for both the styled-text printer and the printer's pages, and logs what the loop asks.
+class RecordingPrinter {
+ public:
+  explicit RecordingPrinter(int blocks) : blocksLeft_(blocks) {}
+
+  bool Eof() const { return blocksLeft_ == 0; }
+  void DrawBlock(int32_t x, int32_t y, int32_t height) {
+    calls.push_back("DrawBlock " + std::to_string(x) + " " + std::to_string(y) + " " +
+                    std::to_string(height));
+    --blocksLeft_;
+  }
+  void NextPage() { calls.push_back("NextPage"); }
+
+  Calls calls;
+
+ private:
+  int blocksLeft_;
+};
+
+TEST(PrintBlocksTest, DrawsOneBlockPerPageAndTurnsThePageOnlyWhileTextRemains) {
+  const std::string block = "DrawBlock 0 0 720";
+  const std::vector<std::pair<int, Calls>> cases = {
+      {0, {}},
+      {1, {block}},
+      {3, {block, "NextPage", block, "NextPage", block}},
+  };
+  for (const auto& [blocks, expected] : cases) {
+    SCOPED_TRACE(blocks);
+    RecordingPrinter printer(blocks);
+    PrintBlocks(printer, printer);
+    EXPECT_EQ(printer.calls, expected);
+  }
+}
+
+const char kWorkedExample[] =
+    "5.43\r3.11\r2.24\r1.89\r1.52\r1.29\r.80\r.46\r.41\r.37\r"
+    ".35\r.33\r.30\r.28\r.25\r.24\r.21\r.20\r.18\r.15";
+
+class ReportPrintingTest : public testing_support::MainWindowSession {
+ protected:
+  // Presses Print with a PDF file chosen in the print dialog; returns the file.
+  std::string PrintToPdf() {
+    const std::string path = folder_.File("job" + std::to_string(++jobs_) + ".pdf");
+    User().QueuePdfPrinter(path);
+    platform::ClickButton(Window()->PrintBtn());
+    return path;
+  }
+
+  void CalculateFor(const std::string& variables, const std::string& eigenvalues) {
+    Window()->NVarsFld()->SetText(variables);
+    Window()->EigenFld()->SetText(eigenvalues);
+    Calculate();
+    ASSERT_EQ(User().messages, std::vector<std::string>{});
+  }
+
+  // The whole report in the file, in order, nothing added; its pages all it needs and no more.
+  void ExpectPrintedWhole(const std::string& path) {
+    const int pages = testing_support::PdfPageCount(path);
+    EXPECT_EQ(pages, testing_support::BlocksOfText(*Window()->EigenFld()));
+    EXPECT_EQ(Ink(testing_support::PdfText(path)), Ink(Window()->EigenFld()->Text()));
+    EXPECT_NE(Ink(testing_support::PdfPageText(path, pages)), "") << "a blank last page";
+    EXPECT_NE(testing_support::PdfFonts(path).find("LiberationMono"), std::string::npos)
+        << testing_support::PdfFonts(path);
+  }
+
+  testing_support::ScratchFolder folder_;
+  int jobs_ = 0;
+};
+
+TEST_F(ReportPrintingTest, AnEmptyFieldBeepsAndSaysSoWithoutADialog) {
+  platform::ClickButton(Window()->PrintBtn());
+  EXPECT_EQ(User().beeps, 1);
+  EXPECT_EQ(User().messages, std::vector<std::string>{"Nothing to print."});
+  EXPECT_EQ(User().printDialogs, 0);
+}
+
+TEST_F(ReportPrintingTest, ALoneLineBreakOpensTheDialogAndCancellingLeavesEverythingAsItWas) {
+  Window()->EigenFld()->SetText("\r");
+  platform::ClickButton(Window()->PrintBtn());
+  EXPECT_EQ(User().printDialogs, 1);
+  EXPECT_EQ(User().beeps, 0);
+  EXPECT_EQ(User().messages, std::vector<std::string>{});
+  EXPECT_EQ(Window()->EigenFld()->Text(), "\r");
+  EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
+}
+
+TEST_F(ReportPrintingTest, TheWorkedExamplesReportPrintsOnOnePageInTheMonospacedFont) {
+  CalculateFor("20", kWorkedExample);
+  const std::string report = Window()->EigenFld()->Text();
+  Window()->EigenFld()->SetSelStart(40);
+  Window()->EigenFld()->SetSelLength(12);
+  const std::string path = PrintToPdf();
+  EXPECT_EQ(testing_support::PdfPageCount(path), 1);
+  ExpectPrintedWhole(path);
+  EXPECT_EQ(testing_support::PdfPageSize(path), "612 x 792");
+  EXPECT_EQ(Window()->EigenFld()->Text(), report);
+  EXPECT_EQ(Window()->EigenFld()->SelStart(), 40);
+  EXPECT_EQ(Window()->EigenFld()->SelLength(), 12);
+  EXPECT_EQ(User().messages, std::vector<std::string>{});
+}
+
+TEST_F(ReportPrintingTest, AReportOfNinetyNineVariablesFillsTheFewPagesItNeeds) {
+  std::string eigenvalues;
+  for (int i = 99; i >= 1; --i) eigenvalues += std::to_string(i / 10.0) + "\r";
+  CalculateFor("99", eigenvalues);
+  const std::string path = PrintToPdf();
+  EXPECT_EQ(testing_support::PdfPageCount(path), 2);
+  ExpectPrintedWhole(path);
+}
+
+}  // namespace
+}  // namespace corvane

@@ -26,6 +26,7 @@ class InstantPdfPrinter : public platform::UserInteraction {
     setup.PrintToPdfFile(path_, platform::PrinterSetup::Paper::kLetter);
     return true;
   }
+  bool ChooseExportFile(platform::ExportChoice& /*choice*/) override { return false; }
 
  private:
   std::string path_;

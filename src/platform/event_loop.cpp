@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QTimer>
 #include <chrono>
 
 namespace platform {
@@ -37,6 +38,11 @@ int32_t QuitStatus() {
 void ResetQuitForTests() {
   quitRequested = false;
   quitStatus = 0;
+  // Once told to exit, Qt ends every later event loop at once, a modal box's too, until its main
+  // loop runs again; a run that ends straight away clears that.
+  if (!QCoreApplication::instance()) return;
+  QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
+  QCoreApplication::exec();
 }
 
 void ProcessPaintAndTimerEvents() {

@@ -8,7 +8,10 @@ std::string KeyDownText(const QKeyEvent& event) {
     case Qt::Key_Backspace:
       return "\b";
     case Qt::Key_Tab:
-      return (event.modifiers() & Qt::ShiftModifier) ? "" : "\t";
+    case Qt::Key_Backtab:
+      // Shift+Tab is Tab to a key filter: a field that refuses Tab refuses it too, and one that
+      // lets Tab move the focus on lets Shift+Tab move it back.
+      return "\t";
     case Qt::Key_Return:
     case Qt::Key_Enter:
       return "\r";

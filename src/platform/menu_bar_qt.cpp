@@ -1,6 +1,8 @@
 #include "platform/menu_bar_qt.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QShortcut>
 #include <QStringList>
@@ -19,6 +21,28 @@ QString Caption(const MenuItem& item) {
   return QString::fromStdString(item.Text()).replace('&', "&&");
 }
 
+// A menu of the bar. Escape closes it and hands the keyboard back to the control that had it:
+// Qt would keep the keyboard in the bar, waiting for arrow keys, and the next typed keys would go
+// nowhere a person can see.
+class BarMenu : public QMenu {
+ public:
+  BarMenu(const QString& title, QMenuBar& bar) : QMenu(title, &bar), bar_(bar) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool escape = event->key() == Qt::Key_Escape;
+    QMenu::keyPressEvent(event);
+    if (escape && bar_.hasFocus()) {
+      // Escape in the bar itself leaves its keyboard mode and gives the focus back.
+      QKeyEvent leave(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+      QApplication::sendEvent(&bar_, &leave);
+    }
+  }
+
+ private:
+  QMenuBar& bar_;
+};
+
 class MenuBarView : public QMenuBar {
  public:
   MenuBarView(std::shared_ptr<MenuBar> model, QWidget* windowWidget,
@@ -29,7 +53,8 @@ class MenuBarView : public QMenuBar {
     for (int32_t index = 0; index < model_->Count(); ++index) {
       std::shared_ptr<MenuItem> title = model_->Item(index);
       // A menu opens whatever its title's state: the states that matter are its items'.
-      QMenu* menu = addMenu(Caption(*title));
+      QMenu* menu = new BarMenu(Caption(*title), *this);
+      addMenu(menu);
       menu->setObjectName(QString::fromStdString(title->Name()));
       connect(menu, &QMenu::aboutToShow, this, [this] { RefreshAndShowStates(); });
       AddItems(*menu, *title);

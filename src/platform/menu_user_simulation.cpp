@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
 
 #include "platform/exceptions.h"
 #include "platform/menu_bar_qt.h"
@@ -62,6 +64,20 @@ bool ChooseMenuItem(const std::string& itemName) {
   if (!action->isEnabled()) return false;
   action->trigger();
   return true;
+}
+
+void OpenMenuThenPressEscape(const std::string& menuName) {
+  auto* bar = qobject_cast<QMenuBar*>(&ActiveMenuBarView());
+  auto* menu = bar ? bar->findChild<QMenu*>(QString::fromStdString(menuName)) : nullptr;
+  if (!menu) throw NilObjectException("The menu bar has no menu " + menuName);
+  QPointF title(bar->actionGeometry(menu->menuAction()).center());
+  QMouseEvent press(QEvent::MouseButtonPress, title, bar->mapToGlobal(title), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(bar, &press);
+  QWidget* popup = QApplication::activePopupWidget();
+  if (!popup) throw NilObjectException("The menu " + menuName + " did not open");
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(popup, &escape);
 }
 
 void PressShortcut(const std::string& shortcut) {

@@ -18,6 +18,11 @@ std::vector<std::string> OpenMenu(const std::string& menuName);
 // item of that name.
 bool ChooseMenuItem(const std::string& itemName);
 
+// Opens the menu with a click on its title in the active window's bar, as a person does with the
+// mouse, and closes it again with Escape, as one who changed their mind does. Raises
+// NilObjectException when the active window shows no such menu or the menu did not open.
+void OpenMenuThenPressEscape(const std::string& menuName);
+
 // Presses a shortcut such as "Cmd+Q" in the active window: a shortcut that matches takes it,
 // otherwise the focused control gets the key, as with a real keyboard. Raises NilObjectException
 // when no window is active.

@@ -10,6 +10,9 @@ PushButton::PushButton() {
   auto* button = new QPushButton();
   // No button of the program is a default button; Return must not click one behind the user.
   button->setAutoDefault(false);
+  // The windows were laid out for buttons that never hold the keyboard: a click leaves the focus
+  // (and the typing) where it was. Tab reaches a button where its TabStop says so.
+  button->setFocusPolicy(Qt::TabFocus);
   Data().widget = button;
   Data().link->control = this;
   std::shared_ptr<ControlLink> link = Data().link;
@@ -42,7 +45,7 @@ void PushButton::ApplyProperty(const std::string& key, const PropertyValue& valu
   if (key == "Caption") {
     SetCaption(value.AsString());
   } else if (key == "TabStop") {
-    Data().Widget().setFocusPolicy(value.AsBoolean() ? Qt::StrongFocus : Qt::ClickFocus);
+    Data().Widget().setFocusPolicy(value.AsBoolean() ? Qt::TabFocus : Qt::NoFocus);
   } else {
     TextControl::ApplyProperty(key, value);
   }

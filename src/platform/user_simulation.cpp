@@ -54,8 +54,22 @@ void TypeInto(QWidget& target, const std::string& keys) {
   }
 }
 
+// What a real (spontaneous) press does before the widget sees it, and a sent one does not: the
+// focus goes to the first widget from the one under the pointer up to its window that takes the
+// focus on a click.
+void GiveFocusAsAPressDoes(QWidget& target) {
+  for (QWidget* widget = &target; widget; widget = widget->parentWidget()) {
+    if (widget->isEnabled() && (widget->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
+      widget->setFocus(Qt::MouseFocusReason);
+      return;
+    }
+    if (widget->isWindow()) return;
+  }
+}
+
 void Click(QWidget& target, QPoint at) {
   if (!target.isVisible()) return;
+  GiveFocusAsAPressDoes(target);
   QPointF local(at);
   QPointF global(target.mapToGlobal(at));
   QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
@@ -88,6 +102,10 @@ void ComposeText(const std::shared_ptr<TextArea>& field, const std::string& text
   QInputMethodEvent commit;
   commit.setCommitString(QString::fromStdString(text));
   QApplication::sendEvent(&NotNil(field).Data().Widget(), &commit);
+}
+
+void PressShiftTab(const std::shared_ptr<TextArea>& field) {
+  SendKey(NotNil(field).Data().Widget(), Qt::Key_Backtab, QStringLiteral("\t"), Qt::ShiftModifier);
 }
 
 void PasteText(const std::shared_ptr<TextArea>& field, const std::string& text) {

@@ -26,6 +26,9 @@ void TypeWithAlt(const std::shared_ptr<TextArea>& field, const std::string& char
 // The text as an input method (dead keys, compose) commits it in one event.
 void ComposeText(const std::shared_ptr<TextArea>& field, const std::string& text);
 
+// Shift+Tab pressed in the field, as a keyboard reports it (the Backtab key with Shift held).
+void PressShiftTab(const std::shared_ptr<TextArea>& field);
+
 // Puts the text on the clipboard and presses Ctrl+V in the field.
 void PasteText(const std::shared_ptr<TextArea>& field, const std::string& text);
 

@@ -8,6 +8,7 @@
 #include "platform/implicit_instances.h"
 #include "platform/invoker.h"
 #include "platform/unhandled_exception.h"
+#include "platform/window_placement_qt.h"
 #include "platform/window_qt.h"
 
 namespace platform {
@@ -157,8 +158,13 @@ void Window::Show() {
 void Window::ShowWidget() {
   WindowWidget* widget = data_->widget;
   if (!widget) return;
+  // A document window keeps the place it was given (or moved to) when shown again; a box comes up
+  // over the window it was called from each time.
+  const bool place = !widget->isVisible() && (!placed_ || frame_ == kBoxWindowFrame);
   // A window shown anew comes up in front anyway; one already shown is brought forward.
   if (widget->isVisible()) widget->raise();
+  if (place) PlaceWindow(*widget, frame_, {givenLeft_, givenTop_});
+  placed_ = placed_ || place;
   widget->show();
   widget->activateWindow();
 }
@@ -315,7 +321,10 @@ WindowWidget& Window::Widget() const {
 
 void Window::UpdateWindowFlags() {
   Qt::WindowFlags flags = Qt::Window;
-  if (frame_ == 2) {
+  WindowWidget& widget = Widget();
+  // Without a title bar a box needs an edge of its own against a white window behind it.
+  widget.SetEdgeDrawn(frame_ == kBoxWindowFrame);
+  if (frame_ == kBoxWindowFrame) {
     flags |= Qt::FramelessWindowHint;
   } else {
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
@@ -323,7 +332,6 @@ void Window::UpdateWindowFlags() {
     if (minimizeButton_) flags |= Qt::WindowMinimizeButtonHint;
     if (maximizeButton_) flags |= Qt::WindowMaximizeButtonHint;
   }
-  WindowWidget& widget = Widget();
   if (widget.windowFlags() == flags) return;
   // Qt hides a window whose flags change; it comes back as it was.
   bool shown = widget.isVisible();
@@ -346,9 +354,11 @@ void Window::ApplyProperty(const std::string& key, const PropertyValue& value) {
   } else if (key == "Height") {
     widget.Content().setFixedHeight(value.AsInt32());
   } else if (key == "Left") {
-    widget.move(value.AsInt32(), widget.y());
+    givenLeft_ = value.AsInt32();
+    widget.move(givenLeft_, widget.y());
   } else if (key == "Top") {
-    widget.move(widget.x(), value.AsInt32());
+    givenTop_ = value.AsInt32();
+    widget.move(widget.x(), givenTop_);
   } else if (key == "Title") {
     SetTitle(value.AsString());
   } else if (key == "Visible") {

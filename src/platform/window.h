@@ -65,7 +65,7 @@ class Window : public Object, public PropertyTarget, public MenuTarget {
   int32_t Width() const;
   int32_t Height() const;
 
-  // Frame 0 is a document window, 1 a window that is never shown, 2 a borderless box.
+  // Frame 0 is a document window, 1 a window that is never shown, 2 a box without a title bar.
   int32_t Frame() const { return frame_; }
 
   std::shared_ptr<platform::MenuBar> MenuBar() const { return menuBar_; }
@@ -127,6 +127,10 @@ class Window : public Object, public PropertyTarget, public MenuTarget {
   bool closeButton_ = true;
   bool minimizeButton_ = true;
   bool maximizeButton_ = false;
+  // The position the record gave (0, 0: none; the framework places the window).
+  int32_t givenLeft_ = 0;
+  int32_t givenTop_ = 0;
+  bool placed_ = false;
   bool shown_ = false;
   bool showWhenConstructed_ = false;
   bool constructing_ = false;

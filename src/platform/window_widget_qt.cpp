@@ -3,12 +3,16 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "platform/event_loop.h"
 #include "platform/key_translation_qt.h"
 #include "platform/window.h"
 
 namespace platform {
+namespace {
+constexpr int kEdgeWidth = 1;
+}  // namespace
 
 WindowContentWidget::WindowContentWidget(std::shared_ptr<WindowLink> link)
     : link_(std::move(link)) {}
@@ -44,6 +48,22 @@ void WindowWidget::SetMenuBarWidget(QWidget* menuBar) {
   }
   menuBar_ = menuBar;
   if (menuBar) layout_->insertWidget(0, menuBar);
+}
+
+void WindowWidget::SetEdgeDrawn(bool drawn) {
+  if (edgeDrawn_ == drawn) return;
+  edgeDrawn_ = drawn;
+  const int edge = drawn ? kEdgeWidth : 0;
+  layout_->setContentsMargins(edge, edge, edge, edge);
+  update();
+}
+
+void WindowWidget::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (!edgeDrawn_) return;
+  QPainter painter(this);
+  painter.setPen(QColor(0x60, 0x60, 0x60));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event) {

@@ -41,16 +41,22 @@ class WindowWidget : public QWidget {
   void SetMenuBarWidget(QWidget* menuBar);
   QWidget* MenuBarWidget() const { return menuBar_; }
 
+  // A thin dark line round the window, outside the content area, for windows the window manager
+  // gives no frame.
+  void SetEdgeDrawn(bool drawn);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   std::shared_ptr<WindowLink> link_;
   QVBoxLayout* layout_;
   WindowContentWidget* content_;
   QPointer<QWidget> menuBar_;
+  bool edgeDrawn_ = false;
 };
 
 }  // namespace platform

@@ -39,6 +39,18 @@ TEST_F(ControlWndKeysTest, TypedKeysAreFilteredWithABeepForEachOneRefused) {
   }
 }
 
+// Shift+Tab is Tab to the filters; the buttons leave the focus where the typing was.
+TEST_F(ControlWndKeysTest, ShiftTabIsRefusedLikeTabAndCalculateLeavesTheFocusInTheField) {
+  auto window = Window();
+  window->EigenFld()->SetFocus();
+  platform::PressShiftTab(window->EigenFld());
+  EXPECT_EQ(User().beeps, 1);
+  Calculate();  // refused: no count yet
+  platform::PressKeyInWindow(window, "3");
+  EXPECT_EQ(window->EigenFld()->Text(), "3");
+  EXPECT_EQ(User().messages.size(), 1u);
+}
+
 TEST_F(ControlWndKeysTest, PastedTextIsNotFiltered) {
   platform::PasteText(Window()->EigenFld(), "1e-3");
   EXPECT_EQ(Window()->EigenFld()->Text(), "1e-3");

@@ -85,6 +85,39 @@ TEST_F(ControlEventsTest, TextReadsBackWithCarriageReturnsAndSelectionsCountChar
   EXPECT_FALSE(field->SelBold());
 }
 
+// The windows were laid out for buttons that never hold the keyboard.
+TEST_F(ControlEventsTest, AClickedButtonLeavesTheFocusInTheFieldButTabStillReachesIt) {
+  auto window = Opened();
+  platform::ActivateWindow(window);
+  TestWnd::journal.clear();
+  window->CodeFld()->SetFocus();
+  platform::ClickButton(window->OkBtn());
+  platform::PressKeyInWindow(window, "7");
+  EXPECT_EQ(window->CodeFld()->Text(), "7");
+  platform::PressKeyInWindow(window, "\t");
+  platform::PressKeyInWindow(window, " ");
+  EXPECT_EQ(TestWnd::journal, (Journal{"Action OkBtn", "Action OkBtn"}));
+}
+
+TEST_F(ControlEventsTest, ShiftTabIsTabToTheKeyFilterAndOtherwiseMovesTheFocusBack) {
+  auto window = Opened();
+  platform::ActivateWindow(window);
+  TestWnd::journal.clear();
+  TestWnd::swallowedKeys = "\t";
+  window->NameFld()->SetFocus();
+  platform::PressShiftTab(window->NameFld());
+  EXPECT_EQ(TestWnd::journal, (Journal{"KeyDown NameFld 9"}));
+  // Refused by the filter, so the focus stayed.
+  platform::PressKeyInWindow(window, "n");
+  EXPECT_EQ(window->NameFld()->Text(), "n");
+
+  window->CodeFld()->SetFocus();
+  platform::PressShiftTab(window->CodeFld());
+  platform::PressKeyInWindow(window, "m");
+  EXPECT_EQ(window->NameFld()->Text(), "nm");
+  EXPECT_EQ(window->CodeFld()->Text(), "");
+}
+
 TEST_F(ControlEventsTest, ClicksReachButtonAndCanvasHandlersUnlessTheControlIsOff) {
   auto window = Opened();
   platform::ClickButton(window->OkBtn());

@@ -16,6 +16,7 @@ std::vector<std::string> TestWnd::journal;
 std::function<void(TestWnd&)> TestWnd::okAction;
 std::string TestWnd::swallowedKeys;
 bool TestWnd::failLayout = false;
+bool TestWnd::givesPosition = true;
 
 namespace {
 
@@ -53,8 +54,12 @@ const platform::ClassRecord& TestWnd::Lookup() {
 void TestWnd::Layout() {
   journal.push_back("Layout");
   if (failLayout) throw platform::OutOfBoundsException("Layout failed");
-  const std::string record = PropertyRecord(
-      {{"Width", 320}, {"Height", 240}, {"Left", 40}, {"Top", 50}, {"Visible", true}});
+  const int32_t given = givesPosition ? 1 : 0;
+  const std::string record = PropertyRecord({{"Width", 320},
+                                             {"Height", 240},
+                                             {"Left", 40 * given},
+                                             {"Top", 50 * given},
+                                             {"Visible", true}});
   platform::_SetProperties(*this, record);
 }
 
@@ -128,6 +133,7 @@ void TestWnd::Reset() {
   okAction = nullptr;
   swallowedKeys.clear();
   failLayout = false;
+  givesPosition = true;
 }
 
 }  // namespace testing_support

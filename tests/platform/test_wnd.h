@@ -44,6 +44,7 @@ class TestWnd : public platform::Window {
   static std::function<void(TestWnd&)> okAction;  // runs after OkBtn_Action noted the click
   static std::string swallowedKeys;               // the keys NameFld_KeyDown consumes
   static bool failLayout;
+  static bool givesPosition;  // false: the record leaves the place to the framework
   // Closes the open window, if any, and clears the journal and the hooks.
   static void Reset();
 

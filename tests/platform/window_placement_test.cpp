@@ -1,0 +1,152 @@
+#include "platform/window_placement.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "box_wnd.h"
+#include "platform/class_record.h"
+#include "platform/property_record.h"
+#include "platform/set_properties.h"
+#include "platform/user_simulation.h"
+#include "support/scripted_user_interaction.h"
+#include "test_wnd.h"
+
+namespace {
+
+using platform::ScreenPoint;
+using platform::ScreenRect;
+using testing_support::BoxWnd;
+using testing_support::TestWnd;
+
+// A 1024 x 768 screen with a 30-pixel panel along its top.
+constexpr ScreenRect kAvailable{0, 30, 1024, 738};
+constexpr int32_t kStep = 30;
+
+struct CascadeCase {
+  std::string what;
+  int32_t width;
+  int32_t height;
+  std::vector<ScreenPoint> shown;
+  ScreenPoint expected;
+};
+
+TEST(WindowPlacementTest, DocumentWindowsCascadeFromTheTopLeftOfTheAvailableArea) {
+  const std::vector<CascadeCase> cases = {
+      {"the first window", 502, 600, {}, {0, 30}},
+      {"one after the main window", 642, 530, {{0, 30}}, {30, 60}},
+      {"a third one", 429, 521, {{0, 30}, {30, 60}}, {60, 90}},
+      {"a gap left by a closed window is filled", 429, 521, {{30, 60}}, {0, 30}},
+      {"a window the user moved a little still counts", 429, 521, {{5, 40}}, {60, 90}},
+      {"a window moved far away leaves the corner free", 429, 521, {{400, 200}}, {0, 30}},
+      {"pulled back in at the bottom", 642, 730, {{0, 30}}, {30, 38}},
+      {"larger than the area: its title stays on it", 1200, 900, {{0, 30}}, {0, 30}},
+  };
+  for (const CascadeCase& c : cases) {
+    EXPECT_EQ(platform::CascadedPlace(kAvailable, c.width, c.height, c.shown, kStep), c.expected)
+        << c.what;
+  }
+}
+
+TEST(WindowPlacementTest, ACascadedWindowNeverCoversTheTitleBarOfTheOneBefore) {
+  std::vector<ScreenPoint> shown;
+  for (int i = 0; i < 6; ++i) {
+    ScreenPoint next = platform::CascadedPlace(kAvailable, 300, 200, shown, kStep);
+    for (ScreenPoint earlier : shown) {
+      EXPECT_FALSE(next.y < earlier.y + kStep && next.x < earlier.x + kStep)
+          << "window " << i << " at " << next.x << "," << next.y;
+    }
+    shown.push_back(next);
+  }
+}
+
+TEST(WindowPlacementTest, ABoxIsCentredOverItsWindowAndKeptOnTheArea) {
+  const ScreenRect mainWindow{0, 30, 502, 600};
+  EXPECT_EQ(platform::CentredPlace(mainWindow, 300, 200, kAvailable), (ScreenPoint{101, 230}));
+  EXPECT_EQ(platform::CentredPlace(kAvailable, 302, 202, kAvailable), (ScreenPoint{361, 298}));
+  // Over a window near the edge the box stays wholly on the screen.
+  EXPECT_EQ(platform::CentredPlace({900, 700, 200, 100}, 300, 200, kAvailable),
+            (ScreenPoint{724, 568}));
+  EXPECT_EQ(platform::CentredPlace(kAvailable, 2000, 1000, kAvailable), (ScreenPoint{0, 30}));
+}
+
+TEST(WindowPlacementTest, AGivenPositionMovesOnlyAsFarAsTheTitleBarNeeds) {
+  struct Case {
+    ScreenPoint given;
+    ScreenPoint expected;
+  };
+  const std::vector<Case> cases = {
+      {{64, 64}, {64, 64}},      // on screen: kept
+      {{40, 0}, {40, 30}},       // title bar under the panel
+      {{-50, 300}, {0, 300}},    // close box off the left
+      {{900, 300}, {724, 300}},  // off the right
+      {{100, 760}, {100, 744}},  // all but the title bar below the screen: only that must show
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(platform::KeptOnScreen(c.given, 300, 24, kAvailable), c.expected)
+        << c.given.x << "," << c.given.y;
+  }
+}
+
+// The same rules applied to windows as they appear, on the test screen's available area.
+class PlacedWindowsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TestWnd::Reset();
+    BoxWnd::Reset();
+  }
+  void TearDown() override {
+    if (other_) other_->Close();
+    TestWnd::Reset();
+    BoxWnd::Reset();
+    platform::ProcessPendingEvents();
+  }
+  // A second document window with no position of its own.
+  std::shared_ptr<platform::Window> ShowOtherDocument() {
+    other_ = platform::RuntimeCheckCast<platform::Window>(
+        platform::RuntimeNewObject(platform::Window::Lookup()));
+    platform::_SetProperties(*other_, platform::PropertyRecord({{"Width", 200}, {"Height", 150}}));
+    other_->Show();
+    return other_;
+  }
+  static int32_t Centre(int32_t start, int32_t length) { return start + length / 2; }
+
+  const ScreenRect available_ = platform::AvailableScreenArea();
+  std::shared_ptr<platform::Window> other_;
+  testing_support::ScriptedUserInteractionGuard messages_;
+};
+
+TEST_F(PlacedWindowsTest, DocumentWindowsWithoutAPlaceCascadeFromTheTopLeft) {
+  TestWnd::givesPosition = false;
+  auto first = TestWnd::Instance();
+  EXPECT_EQ(first->Left(), available_.left);
+  EXPECT_EQ(first->Top(), available_.top);
+  auto second = ShowOtherDocument();
+  EXPECT_GT(second->Left(), first->Left());
+  EXPECT_GE(second->Top(), first->Top() + 24) << "the first window's title bar must stay clear";
+  // Shown again, a window stays where it was rather than being placed anew.
+  first->Hide();
+  first->Show();
+  EXPECT_EQ(first->Top(), available_.top);
+}
+
+TEST_F(PlacedWindowsTest, ABoxIsCentredOverTheActiveWindowOrTheScreen) {
+  auto box = BoxWnd::Instance();
+  // The box's thin edge lies outside its content, which keeps its size.
+  EXPECT_EQ(platform::CaptureWindowContent(box)->Width(), 200);
+  const int32_t boxWidth = box->Width() + 2;
+  const int32_t boxHeight = box->Height() + 2;
+  EXPECT_NEAR(Centre(box->Left(), boxWidth), Centre(available_.left, available_.width), 1);
+  EXPECT_NEAR(Centre(box->Top(), boxHeight), Centre(available_.top, available_.height), 1);
+  box->Hide();
+
+  auto window = TestWnd::Instance();
+  platform::ActivateWindow(window);
+  box->Show();
+  // Centred over the window's frame, which the test platform draws 2 pixels wide.
+  EXPECT_NEAR(Centre(box->Left(), boxWidth), Centre(window->Left(), window->Width()), 2);
+  EXPECT_NEAR(Centre(box->Top(), boxHeight), Centre(window->Top(), window->Height()), 2);
+}
+
+}  // namespace

@@ -10,6 +10,7 @@
 #include "app/module1.h"
 #include "app/window_helpers.h"
 #include "help/about_wnd.h"
+#include "platform/background_task.h"
 #include "platform/control_creation.h"
 #include "platform/delegate.h"
 #include "platform/event_loop.h"
@@ -62,8 +63,8 @@ void ControlWnd::CtblInit() {
   if (ctbl) return;
   using platform::Attribute;
   using platform::Method;
-  ctbl = &platform::DefineClass<ControlWnd>(
-      "ControlWnd.ControlWnd", &platform::Window::Lookup(),
+  platform::DefineClass<ControlWnd>(
+      ctbl, "ControlWnd.ControlWnd", &platform::Window::Lookup(),
       {
           Method("Layout", "%%", &ControlWnd::Layout),
           Method("CreateControls", "%%", &ControlWnd::CreateControls),
@@ -367,6 +368,7 @@ void ControlWnd::AddMenuHandlers(std::shared_ptr<platform::Window> w) {
     const std::string handler = std::string("_") + item + "_Action";
     window->_AddMenuHandler(
         item, platform::DelegateFromMethodTable(window, handler, kMenuHandlerSignature, false));
+    platform::RuntimeBackgroundTask();
   }
 }
 

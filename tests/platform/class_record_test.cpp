@@ -16,8 +16,9 @@ using Names = std::vector<std::string>;
 class Series : public platform::Object {
  public:
   static const platform::ClassRecord& Lookup() {
+    static platform::ClassRecord* ctbl = nullptr;
     static const platform::ClassRecord& record = platform::DefineClass<Series>(
-        "Series", nullptr,
+        ctbl, "Series", nullptr,
         {Method("Add", "%%f8f8", static_cast<void (Series::*)(double, double)>(&Series::Add)),
          Method("Add", "%%f8", static_cast<void (Series::*)(double)>(&Series::Add)),
          Method("Sum", "%f8%", &Series::Sum)});
@@ -35,8 +36,9 @@ class Series : public platform::Object {
 class DoubledSeries : public Series {
  public:
   static const platform::ClassRecord& Lookup() {
+    static platform::ClassRecord* ctbl = nullptr;
     static const platform::ClassRecord& record = platform::DefineClass<DoubledSeries>(
-        "DoubledSeries", &Series::Lookup(),
+        ctbl, "DoubledSeries", &Series::Lookup(),
         {Method("Add", "%%f8f8",
                 static_cast<void (DoubledSeries::*)(double, double)>(&DoubledSeries::Add))});
     return record;

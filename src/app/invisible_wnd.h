@@ -23,22 +23,22 @@ class InvisibleWnd : public platform::Window {
   virtual void CreateControls();
 
   // The items of the window's menu bar, by name.
-  std::shared_ptr<platform::MenuItem> WindowMenu();
-  std::shared_ptr<platform::AppleMenuItem> AboutUlk();
-  std::shared_ptr<platform::MenuItem> AboutMenuItem();
-  std::shared_ptr<platform::MenuItem> DescriptionMenuItem();
-  std::shared_ptr<platform::MenuItem> ControlMenuItem();
-  std::shared_ptr<platform::MenuItem> UntitledMenu0();
-  std::shared_ptr<platform::MenuItem> EditClear();
-  std::shared_ptr<platform::MenuItem> EditPaste();
-  std::shared_ptr<platform::MenuItem> EditCopy();
-  std::shared_ptr<platform::MenuItem> EditCut();
-  std::shared_ptr<platform::MenuItem> UntitledMenu1();
-  std::shared_ptr<platform::MenuItem> EditUndo();
-  std::shared_ptr<platform::MenuItem> FileMenu();
-  std::shared_ptr<platform::QuitMenuItem> FileQuit();
-  std::shared_ptr<platform::MenuItem> Print();
-  std::shared_ptr<platform::MenuItem> UntitledMenu3();
+  virtual std::shared_ptr<platform::MenuItem> WindowMenu();
+  virtual std::shared_ptr<platform::AppleMenuItem> AboutUlk();
+  virtual std::shared_ptr<platform::MenuItem> AboutMenuItem();
+  virtual std::shared_ptr<platform::MenuItem> DescriptionMenuItem();
+  virtual std::shared_ptr<platform::MenuItem> ControlMenuItem();
+  virtual std::shared_ptr<platform::MenuItem> UntitledMenu0();
+  virtual std::shared_ptr<platform::MenuItem> EditClear();
+  virtual std::shared_ptr<platform::MenuItem> EditPaste();
+  virtual std::shared_ptr<platform::MenuItem> EditCopy();
+  virtual std::shared_ptr<platform::MenuItem> EditCut();
+  virtual std::shared_ptr<platform::MenuItem> UntitledMenu1();
+  virtual std::shared_ptr<platform::MenuItem> EditUndo();
+  virtual std::shared_ptr<platform::MenuItem> FileMenu();
+  virtual std::shared_ptr<platform::QuitMenuItem> FileQuit();
+  virtual std::shared_ptr<platform::MenuItem> Print();
+  virtual std::shared_ptr<platform::MenuItem> UntitledMenu3();
 
   virtual void Event_Open();
 };

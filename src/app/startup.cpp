@@ -14,6 +14,7 @@
 #include "linegraph/gx_line_graph.h"
 #include "linegraph/gx_point.h"
 #include "platform/apple_menu_item.h"
+#include "platform/background_task.h"
 #include "platform/canvas.h"
 #include "platform/delegate.h"
 #include "platform/event_loop.h"
@@ -63,6 +64,7 @@ void _ApplicationAddMenuHandlers() {
     const std::string handler = std::string("_") + item + "_Action";
     App()->_AddMenuHandler(
         item, platform::DelegateFromMethodTable(App(), handler, kMenuHandlerSignature, false));
+    platform::RuntimeBackgroundTask();
   }
 }
 
@@ -103,6 +105,7 @@ void _Main() {
 }
 
 void Finalize() {
+  platform::ReleaseFrameworkGlobals();
   FileTypes::Release();
   Menu::ReleaseInstance();
   Module1::Finalize();

@@ -21,6 +21,12 @@ using platform::RGB;
 
 constexpr int32_t kPictureDepth = 32;
 
+// The margins of a new graph.
+constexpr int32_t kInitialLeftSpace = 20;
+constexpr int32_t kInitialBottomSpace = 30;
+constexpr int32_t kInitialTopSpace = 20;
+constexpr int32_t kInitialRightSpace = 20;
+
 // Room DrawGraph adds for the axis titles, left of and below the plot.
 constexpr double kYTitleRoom = 20.0;
 constexpr double kXTitleRoom = 20.0;
@@ -137,10 +143,10 @@ GxLineGraph::GxLineGraph() {
 }
 
 void GxLineGraph::Constructor() {
-  leftSpace_ = 20;
-  bottomSpace_ = 30;
-  topSpace_ = 20;
-  rightSpace_ = 20;
+  leftSpace_ = kInitialLeftSpace;
+  bottomSpace_ = kInitialBottomSpace;
+  topSpace_ = kInitialTopSpace;
+  rightSpace_ = kInitialRightSpace;
   SetGridLines(true, true);
   SetLegend(1);
   SetXMarks(-1);

@@ -1,6 +1,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <memory>
 
 #include "linegraph/gx_line_graph.h"
@@ -9,13 +11,14 @@
 
 namespace {
 
-// The heaviest scree plot the program makes: 99 variables, a first eigenvalue near 50.
-std::shared_ptr<corvane::GxLineGraph> HeaviestScreePlot() {
+// The heaviest scree plot the program makes: 99 variables, a first eigenvalue near 50; or, with
+// `top` 1e300, the y marks a pasted first eigenvalue of that size asks for.
+std::shared_ptr<corvane::GxLineGraph> HeaviestScreePlot(double top = 50.0, int32_t yMarks = 51) {
   auto graph = std::make_shared<corvane::GxLineGraph>();
   graph->SetXRange(1.0, 99.0);
-  graph->SetYRange(0.0, 50.0);
+  graph->SetYRange(0.0, top);
   graph->SetXMarks(99);
-  graph->SetYMarks(51);
+  graph->SetYMarks(yMarks);
   graph->SetGridLines(false, false);
   graph->SetNumberFormats("##", "##");
   graph->SetLegend(0);
@@ -36,6 +39,17 @@ void BM_DrawGraph(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_DrawGraph)->Unit(benchmark::kMillisecond);
+
+// Some two billion y marks: the axis labels no more of them than it has pixels.
+void BM_DrawGraphOfAHugeFirstEigenvalue(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto graph = HeaviestScreePlot(1e300, std::numeric_limits<int32_t>::max());
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(graph->DrawGraph(600, 420));
+  }
+}
+BENCHMARK(BM_DrawGraphOfAHugeFirstEigenvalue)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -64,8 +64,8 @@ void ControlWnd::CtblInit() {
   if (ctbl) return;
   using platform::Attribute;
   using platform::Method;
-  ctbl = &platform::DefineClass<ControlWnd>(
-      "ControlWnd.ControlWnd", &platform::Window::Lookup(),
+  platform::DefineClass<ControlWnd>(
+      ctbl, "ControlWnd.ControlWnd", &platform::Window::Lookup(),
       {
           Method("Layout", "%%", &ControlWnd::Layout),
           Method("CreateControls", "%%", &ControlWnd::CreateControls),

@@ -28,19 +28,19 @@ class ControlWnd : public platform::Window {
   virtual void CreateControls();
   virtual void _CreateControls0();
 
-  std::shared_ptr<platform::TextArea> NVarsFld();
-  std::shared_ptr<platform::TextArea> EigenFld();
-  std::shared_ptr<platform::PushButton> ClearBtn();
-  std::shared_ptr<platform::PushButton> CalculateBtn();
-  std::shared_ptr<platform::Label> StaticText3();
-  std::shared_ptr<platform::Canvas> Canvas3();
-  std::shared_ptr<platform::Label> StaticText4();
-  std::shared_ptr<platform::Label> StaticText9();
-  std::shared_ptr<platform::Rectangle> Rectangle1();
-  std::shared_ptr<platform::Label> StaticText1();
-  std::shared_ptr<platform::PushButton> PrintBtn();
-  std::shared_ptr<platform::PushButton> GraphBtn();
-  std::shared_ptr<platform::Canvas> Canvas1();
+  virtual std::shared_ptr<platform::TextArea> NVarsFld();
+  virtual std::shared_ptr<platform::TextArea> EigenFld();
+  virtual std::shared_ptr<platform::PushButton> ClearBtn();
+  virtual std::shared_ptr<platform::PushButton> CalculateBtn();
+  virtual std::shared_ptr<platform::Label> StaticText3();
+  virtual std::shared_ptr<platform::Canvas> Canvas3();
+  virtual std::shared_ptr<platform::Label> StaticText4();
+  virtual std::shared_ptr<platform::Label> StaticText9();
+  virtual std::shared_ptr<platform::Rectangle> Rectangle1();
+  virtual std::shared_ptr<platform::Label> StaticText1();
+  virtual std::shared_ptr<platform::PushButton> PrintBtn();
+  virtual std::shared_ptr<platform::PushButton> GraphBtn();
+  virtual std::shared_ptr<platform::Canvas> Canvas1();
 
   virtual bool NVarsFld_KeyDown(std::shared_ptr<platform::TextArea> field, std::string key);
   virtual bool EigenFld_KeyDown(std::shared_ptr<platform::TextArea> field, std::string key);

@@ -18,8 +18,8 @@ const platform::ClassRecord& HandleAboutMenu::Lookup() {
 void HandleAboutMenu::CtblInit() {
   if (ctbl) return;
   using platform::Method;
-  ctbl = &platform::DefineClass<HandleAboutMenu>(
-      "HandleAboutMenu", &platform::Application::Lookup(),
+  platform::DefineClass<HandleAboutMenu>(
+      ctbl, "HandleAboutMenu", &platform::Application::Lookup(),
       {
           Method("Event_EnableMenuItems", "%%", &HandleAboutMenu::Event_EnableMenuItems),
           Method("_AboutUlk_Action", "%b%", &HandleAboutMenu::_AboutUlk_Action),

@@ -40,8 +40,8 @@ const platform::ClassRecord& InvisibleWnd::Lookup() {
 void InvisibleWnd::CtblInit() {
   if (ctbl) return;
   using platform::Method;
-  ctbl = &platform::DefineClass<InvisibleWnd>(
-      "InvisibleWnd.InvisibleWnd", &platform::Window::Lookup(),
+  platform::DefineClass<InvisibleWnd>(
+      ctbl, "InvisibleWnd.InvisibleWnd", &platform::Window::Lookup(),
       MethodTable(
           {
               Method("Layout", "%%", &InvisibleWnd::Layout),

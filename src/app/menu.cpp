@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/apple_menu_item.h"
+#include "platform/background_task.h"
 #include "platform/exceptions.h"
 #include "platform/invoker.h"
 #include "platform/quit_menu_item.h"
@@ -39,6 +40,7 @@ std::shared_ptr<platform::MenuItem> TitleItem(const platform::MenuBar& bar,
                                               const std::string& name) {
   for (int32_t i = 0; i < bar.Count(); ++i) {
     if (bar.Item(i)->Name() == name) return bar.Item(i);
+    platform::RuntimeBackgroundTask();
   }
   return nullptr;
 }
@@ -46,7 +48,10 @@ std::shared_ptr<platform::MenuItem> TitleItem(const platform::MenuBar& bar,
 void AppendMenu(platform::MenuBar& bar, const char* title, const char* caption,
                 const std::vector<ItemRow>& items) {
   bar.Append(NewItem({&platform::MenuItem::Lookup, title, false, caption, ""}));
-  for (const ItemRow& row : items) platform::NotNil(TitleItem(bar, title)).Append(NewItem(row));
+  for (const ItemRow& row : items) {
+    platform::NotNil(TitleItem(bar, title)).Append(NewItem(row));
+    platform::RuntimeBackgroundTask();
+  }
 }
 
 }  // namespace
@@ -72,13 +77,13 @@ const platform::ClassRecord& Menu::Lookup() {
 void Menu::CtblInit() {
   if (ctbl) return;
   using platform::Method;
-  ctbl = &platform::DefineClass<Menu>("Menu.Menu", &platform::MenuBar::Lookup(),
-                                      {
-                                          Method("Constructor", "%%", &Menu::Constructor),
-                                          Method("Untitled1", "%%", &Menu::Untitled1),
-                                          Method("Untitled2", "%%", &Menu::Untitled2),
-                                          Method("Untitled3", "%%", &Menu::Untitled3),
-                                      });
+  platform::DefineClass<Menu>(ctbl, "Menu.Menu", &platform::MenuBar::Lookup(),
+                              {
+                                  Method("Constructor", "%%", &Menu::Constructor),
+                                  Method("Untitled1", "%%", &Menu::Untitled1),
+                                  Method("Untitled2", "%%", &Menu::Untitled2),
+                                  Method("Untitled3", "%%", &Menu::Untitled3),
+                              });
 }
 
 void Menu::Constructor() {

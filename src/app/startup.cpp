@@ -102,6 +102,7 @@ void _Main() {
 }
 
 void Finalize() {
+  platform::ReleaseFrameworkGlobals();
   FileTypes::Release();
   Menu::ReleaseInstance();
   Module1::Finalize();

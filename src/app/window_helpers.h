@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/background_task.h"
 #include "platform/canvas.h"
 #include "platform/class_record.h"
 #include "platform/delegate.h"
@@ -24,6 +25,7 @@ void AddMenuActionHandlers(const std::shared_ptr<T>& target,
     target->_AddMenuHandler(
         item, platform::DelegateFromMethodTable(target, std::string("_") + item + "_Action",
                                                 "(  ) as Boolean", false));
+    platform::RuntimeBackgroundTask();
   }
 }
 

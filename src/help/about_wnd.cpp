@@ -32,8 +32,8 @@ void AboutWnd::CtblInit() {
   if (ctbl) return;
   using platform::Attribute;
   using platform::Method;
-  ctbl = &platform::DefineClass<AboutWnd>(
-      "AboutWnd.AboutWnd", &platform::Window::Lookup(),
+  platform::DefineClass<AboutWnd>(
+      ctbl, "AboutWnd.AboutWnd", &platform::Window::Lookup(),
       {
           Method("Layout", "%%", &AboutWnd::Layout),
           Method("CreateControls", "%%", &AboutWnd::CreateControls),

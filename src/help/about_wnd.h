@@ -24,10 +24,10 @@ class AboutWnd : public platform::Window {
   virtual void CreateControls();
   virtual void _CreateControls0();
 
-  std::shared_ptr<platform::Label> StaticText5();
-  std::shared_ptr<platform::Canvas> Canvas1();
-  std::shared_ptr<platform::Canvas> Canvas2();
-  std::shared_ptr<platform::Label> StaticText1();
+  virtual std::shared_ptr<platform::Label> StaticText5();
+  virtual std::shared_ptr<platform::Canvas> Canvas1();
+  virtual std::shared_ptr<platform::Canvas> Canvas2();
+  virtual std::shared_ptr<platform::Label> StaticText1();
 
   virtual bool Event_KeyDown(std::string key);
   virtual bool Event_MouseDown(int32_t x, int32_t y);

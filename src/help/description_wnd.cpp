@@ -46,8 +46,8 @@ void DescriptionWnd::CtblInit() {
   using platform::Attribute;
   using platform::Method;
   using W = DescriptionWnd;
-  ctbl = &platform::DefineClass<DescriptionWnd>(
-      "DescriptionWnd.DescriptionWnd", &platform::Window::Lookup(),
+  platform::DefineClass<DescriptionWnd>(
+      ctbl, "DescriptionWnd.DescriptionWnd", &platform::Window::Lookup(),
       MethodTable(
           {
               Method("Layout", "%%", &W::Layout),

@@ -2,16 +2,12 @@
 
 #include "app/module1.h"
 #include "linegraph/gx_line_graph.h"
+#include "linegraph/int32.h"
 #include "platform/background_task.h"
-#include "platform/conversions.h"
 #include "platform/exceptions.h"
 
 namespace corvane {
 namespace {
-
-int32_t Int32(double value) {
-  return platform::RuntimeCvtReal64ToSInt32(value);
-}
 
 // The colours of series made without one, chosen by Module1::newlinecolor.
 platform::Color SeriesColor(int32_t selector) {

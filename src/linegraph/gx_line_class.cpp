@@ -8,12 +8,15 @@
 
 namespace corvane {
 
+namespace {
+platform::ClassRecord* ctbl = nullptr;
+}  // namespace
+
 const platform::ClassRecord& GxLine::Lookup() {
-  static const platform::ClassRecord& record = []() -> const platform::ClassRecord& {
+  return platform::RegisterClass(ctbl, "GxLine", nullptr, [](platform::ClassRecord& registered) {
     using WithColor =
         void (GxLine::*)(const std::shared_ptr<GxLineGraph>&, platform::Color, const std::string&);
     using FromTable = void (GxLine::*)(const std::shared_ptr<GxLineGraph>&, const std::string&);
-    platform::ClassRecord& registered = platform::RuntimeNewClass("GxLine", nullptr);
     registered.factory = platform::FactoryFor<GxLine>();
     registered.methods = {
         platform::Method("PlotPoint", "%%f8f8", &GxLine::PlotPoint),
@@ -32,9 +35,7 @@ const platform::ClassRecord& GxLine::Lookup() {
         {"myGraph", "o<GxLineGraph>", {hidden}},
         {"myLabel", "s", {hidden}},
     };
-    return registered;
-  }();
-  return record;
+  });
 }
 
 }  // namespace corvane

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "linegraph/int32.h"
 #include "platform/background_task.h"
 #include "platform/conversions.h"
 #include "platform/exceptions.h"
@@ -18,52 +19,120 @@ namespace {
 using platform::Color;
 using platform::RGB;
 
-// Every Double that becomes an Int32 goes through this one conversion. Sums of Int32 values are
-// formed in Double first: exact for any realistic value, and saturating rather than overflowing
-// when an offset came from an infinite scale.
-int32_t Int32(double value) {
-  return platform::RuntimeCvtReal64ToSInt32(value);
-}
+constexpr int32_t kPictureDepth = 32;
 
+// The margins of a new graph.
+constexpr int32_t kInitialLeftSpace = 20;
+constexpr int32_t kInitialBottomSpace = 30;
+constexpr int32_t kInitialTopSpace = 20;
+constexpr int32_t kInitialRightSpace = 20;
+
+// Room DrawGraph adds for the axis titles, left of and below the plot.
+constexpr double kYTitleRoom = 20.0;
+constexpr double kXTitleRoom = 20.0;
+// Pixels of plot width per value mark when the counts are automatic; both come from the width.
+constexpr double kPixelsPerAutomaticXMark = 30.0;
+constexpr double kPixelsPerAutomaticYMark = 20.0;
+
+// Text sizes.
 constexpr double kValueLabelSize = 10.0;
 constexpr double kAxisTitleSize = 12.0;
 constexpr double kPointLabelSize = 9.0;
+constexpr double kLegendLabelSize = 10.0;
+
+// The grid.
 constexpr Color kGridColor = RGB(107, 255, 255);
+constexpr double kYLabelRoom = 10.0;          // left margin beyond the widest y label measured
+constexpr double kYLabelGap = 14.0;           // from a y label's right end to the y axis
+constexpr double kYLabelBaselineDrop = 4.0;   // below the label's grid row
+constexpr double kXLabelBaselineDrop = 22.0;  // below the x axis
+constexpr double kXTitleBaselineDrop = 40.0;  // below the x axis
+constexpr double kYTitleGap = 15.0;           // left of the y labels' measured width
+constexpr double kGridLineInset = 1.0;        // horizontal lines start right of the y axis
+constexpr int32_t kFramePen = 2;
+constexpr int32_t kPlainPen = 1;
 constexpr double kQuarterTurnBack = -1.5707963267948966;
 
-// Labels from a mark count of billions (an absurd range typed by a user) would all land on the
-// same few hundred pixels and keep the loop busy for hours. Past this many passes only an evenly
-// spread selection of the marks is drawn, always including the first and the last.
-constexpr int64_t kMostMarkPasses = 10000;
+// Point markers and their labels.
+constexpr double kPointLabelGap = 2.0;  // between a marker's edge and its label
+constexpr double kPointLabelBaselineDrop = 4.0;
 
-int64_t MarkStride(int32_t marks) {
-  return marks < kMostMarkPasses
-             ? 1
-             : (static_cast<int64_t>(marks) + kMostMarkPasses - 1) / kMostMarkPasses;
+// One legend entry: a framed swatch and the label beside it, drawn from the entry's origin.
+constexpr double kSwatchTop = 5.0;
+constexpr int32_t kSwatchSize = 15;
+constexpr double kSwatchFillInset = 1.0;
+constexpr double kSwatchFillTop = 6.0;
+constexpr int32_t kSwatchFillSize = 13;
+constexpr double kEntryLabelIndent = 20.0;
+constexpr double kEntryLabelBaseline = 17.0;
+
+// Legends in rows, across the top or the bottom.
+constexpr double kRowLegendInset = 20.0;  // a row is this much narrower than the plot's span
+constexpr int32_t kFirstRowHeight = 21;
+constexpr int32_t kLaterRowHeight = 25;
+constexpr int32_t kRowEntryStart = 5;
+constexpr double kRowSwatchRoom = 15.0;  // an entry's advance: swatch, label, then the gap
+constexpr double kRowEntryGap = 10.0;
+constexpr double kRowPitch = 20.0;
+constexpr double kRowLegendPadding = 5.0;
+constexpr double kRowLegendGap = 10.0;  // between the box and the plot
+constexpr double kBoxFillInset = 1.0;
+
+// Legends in a column, at the right or the left.
+constexpr double kColumnLabelRoom = 30.0;
+constexpr int32_t kColumnEntryLeft = 5;
+constexpr double kColumnPitch = 20.0;
+constexpr double kColumnLegendPadding = 5.0;
+constexpr int32_t kColumnEdgeGap = 10;  // between the picture's edge and the column
+constexpr double kRightColumnGap = 10.0;
+constexpr double kLeftColumnGap = 20.0;
+
+// What lies between two margins of a picture `whole` pixels across. Int32 values are summed as
+// Doubles, so no margin can overflow the sum.
+double Between(int32_t whole, int32_t before, int32_t after) {
+  const double span = whole;
+  return span - before - after;
 }
 
-// The passes 0..marks, thinned by MarkStride; none for a negative count.
-std::vector<int32_t> MarkPasses(int32_t marks) {
-  std::vector<int32_t> passes;
-  int64_t stride = MarkStride(marks);
-  for (int64_t i = 0; i <= marks; i += stride) passes.push_back(static_cast<int32_t>(i));
-  if (marks >= 0 && passes.back() != marks) passes.push_back(marks);
-  return passes;
+// An axis gets no more value labels than it has pixels: a user who pastes 1e300 asks for some two
+// billion marks, whose labels would keep the window frozen. While the marks fit, every one is
+// labelled; beyond that an evenly spread selection, always with the first and the last.
+int32_t LabelCount(int32_t marks, int32_t axisPixels) {
+  if (marks < 0) return 0;
+  const int64_t labels = int64_t{marks} + 1;
+  const int64_t room = std::max<int64_t>(axisPixels, 2);
+  return static_cast<int32_t>(std::min(labels, room));
 }
 
-// One legend entry at (ex, ey) of a legend picture: a framed swatch and the label beside it.
+// The mark that label k of `labels` stands for, 0 for the first and `marks` for the last.
+int32_t LabelledMark(int32_t k, int32_t labels, int32_t marks) {
+  if (labels < 2) return 0;
+  return static_cast<int32_t>(int64_t{k} * marks / (labels - 1));
+}
+
+// Runs `draw` with each labelled mark in order, then the background task.
+template <class Draw>
+void ForEachLabelledMark(int32_t marks, int32_t axisPixels, Draw draw) {
+  const int32_t labels = LabelCount(marks, axisPixels);
+  for (int32_t k = 0; k < labels; ++k) {
+    draw(LabelledMark(k, labels, marks));
+    platform::RuntimeBackgroundTask();
+  }
+}
+
 void DrawLegendEntry(platform::Graphics& g, int32_t ex, int32_t ey, const std::string& label,
                      Color seriesColor, Color frameColor) {
   g.SetForeColor(frameColor);
-  g.DrawRect(ex, Int32(ey + 5.0), 15, 15);
-  g.DrawString(label, Int32(ex + 20.0), Int32(ey + 17.0));
+  g.DrawRect(ex, Int32(ey + kSwatchTop), kSwatchSize, kSwatchSize);
+  g.DrawString(label, Int32(ex + kEntryLabelIndent), Int32(ey + kEntryLabelBaseline));
   g.SetForeColor(seriesColor);
-  g.FillRect(Int32(ex + 1.0), Int32(ey + 6.0), 13, 13);
+  g.FillRect(Int32(ex + kSwatchFillInset), Int32(ey + kSwatchFillTop), kSwatchFillSize,
+             kSwatchFillSize);
 }
 
 std::shared_ptr<platform::Picture> NewLegendPicture(int32_t width, int32_t height) {
-  auto picture = platform::NewPicture(width, height, 32);
-  platform::NotNil(picture).Graphics().SetTextSize(kValueLabelSize);
+  auto picture = platform::NewPicture(width, height, kPictureDepth);
+  platform::NotNil(picture).Graphics().SetTextSize(kLegendLabelSize);
   return picture;
 }
 
@@ -74,10 +143,10 @@ GxLineGraph::GxLineGraph() {
 }
 
 void GxLineGraph::Constructor() {
-  leftSpace_ = 20;
-  bottomSpace_ = 30;
-  topSpace_ = 20;
-  rightSpace_ = 20;
+  leftSpace_ = kInitialLeftSpace;
+  bottomSpace_ = kInitialBottomSpace;
+  topSpace_ = kInitialTopSpace;
+  rightSpace_ = kInitialRightSpace;
   SetGridLines(true, true);
   SetLegend(1);
   SetXMarks(-1);
@@ -130,20 +199,21 @@ int32_t GxLineGraph::NewLine(const std::string& label) {
 std::shared_ptr<platform::Picture> GxLineGraph::DrawGraph(int32_t width, int32_t height) {
   w_ = width;
   h_ = height;
-  graph_ = platform::NewPicture(w_, h_, 32);
+  graph_ = platform::NewPicture(w_, h_, kPictureDepth);
   DrawBackground();
   if (labelAxes_) {
-    leftSpace_ = Int32(leftSpace_ + 20.0);
-    bottomSpace_ = Int32(bottomSpace_ + 20.0);
+    leftSpace_ = Int32(leftSpace_ + kYTitleRoom);
+    bottomSpace_ = Int32(bottomSpace_ + kXTitleRoom);
   }
   DrawLegend();
-  graphWidth_ = Int32(static_cast<double>(w_) - leftSpace_ - rightSpace_);
-  graphHeight_ = Int32(static_cast<double>(h_) - topSpace_ - bottomSpace_);
-  if (xMarks_ == -1) SetXMarks(Int32(graphWidth_ / 30.0));
-  // The y count comes from the plot's width too.
-  if (yMarks_ == -1) SetYMarks(Int32(graphWidth_ / 20.0));
-  xScale_ = (xMax_ - xMin_) / graphWidth_;
-  yScale_ = (yMax_ - yMin_) / graphHeight_;
+  graphWidth_ = Int32(Between(w_, leftSpace_, rightSpace_));
+  graphHeight_ = Int32(Between(h_, topSpace_, bottomSpace_));
+  if (xMarks_ == -1) SetXMarks(Int32(graphWidth_ / kPixelsPerAutomaticXMark));
+  if (yMarks_ == -1) SetYMarks(Int32(graphWidth_ / kPixelsPerAutomaticYMark));
+  const double plotWidth = graphWidth_;
+  const double plotHeight = graphHeight_;
+  xScale_ = (xMax_ - xMin_) / plotWidth;
+  yScale_ = (yMax_ - yMin_) / plotHeight;
   DrawGrid();
   for (int32_t i = 0; i <= myLines_.Ubound(); ++i) {
     myLines_(i)->paint();
@@ -169,16 +239,24 @@ platform::Graphics& GxLineGraph::Canvas() {
   return platform::NotNil(graph_).Graphics();
 }
 
+double GxLineGraph::PictureX(double offset) const {
+  return offset + leftSpace_;
+}
+
+double GxLineGraph::PictureY(double offset) const {
+  const double top = topSpace_;
+  return top + graphHeight_ - offset;
+}
+
 void GxLineGraph::PlotPoint(Color color, int32_t x, int32_t y) {
-  int32_t r = pointRadius_;
-  if (r == 0) return;
+  if (pointRadius_ == 0) return;
   platform::Graphics& g = Canvas();
-  int32_t sx = Int32(static_cast<double>(x) + leftSpace_);
-  int32_t sy = Int32(static_cast<double>(topSpace_) + graphHeight_ - y);
-  int32_t diameter = Int32(2.0 * r + 1.0);
+  const double radius = pointRadius_;
+  const double centreX = Int32(PictureX(x));
+  const double centreY = Int32(PictureY(y));
+  const int32_t diameter = Int32(2.0 * radius + 1.0);
   g.SetForeColor(color);
-  g.FillOval(Int32(static_cast<double>(sx) - r), Int32(static_cast<double>(sy) - r), diameter,
-             diameter);
+  g.FillOval(Int32(centreX - radius), Int32(centreY - radius), diameter, diameter);
 
   if (!labelXVals_ && !labelYVals_) return;
   std::string label;
@@ -188,21 +266,21 @@ void GxLineGraph::PlotPoint(Color color, int32_t x, int32_t y) {
     label += platform::Format(platform::Round(yMin_ + y * yScale_), yNumberFormat_);
   }
   g.SetTextSize(kPointLabelSize);
-  int32_t sw = Int32(g.StringWidth(label));
-  int32_t baseline = Int32(sy + 4.0);
-  if (static_cast<double>(sx) + r + 2 + sw < static_cast<double>(leftSpace_) + graphWidth_) {
-    g.DrawString(label, Int32(static_cast<double>(sx) + r + 2), baseline);
+  const double labelWidth = Int32(g.StringWidth(label));
+  const int32_t baseline = Int32(centreY + kPointLabelBaselineDrop);
+  // Right of the marker while the label ends inside the plot, otherwise left of it.
+  const double plotRight = PictureX(graphWidth_);
+  if (centreX + radius + kPointLabelGap + labelWidth < plotRight) {
+    g.DrawString(label, Int32(centreX + radius + kPointLabelGap), baseline);
   } else {
-    g.DrawString(label, Int32(static_cast<double>(sx) - r - 2 - sw), baseline);
+    g.DrawString(label, Int32(centreX - radius - kPointLabelGap - labelWidth), baseline);
   }
 }
 
 void GxLineGraph::PlotLine(Color color, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
   platform::Graphics& g = Canvas();
   g.SetForeColor(color);
-  double bottom = static_cast<double>(topSpace_) + graphHeight_;
-  g.DrawLine(Int32(static_cast<double>(x1) + leftSpace_), Int32(bottom - y1),
-             Int32(static_cast<double>(x2) + leftSpace_), Int32(bottom - y2));
+  g.DrawLine(Int32(PictureX(x1)), Int32(PictureY(y1)), Int32(PictureX(x2)), Int32(PictureY(y2)));
 }
 
 int32_t GxLineGraph::GetXMin() const {
@@ -294,10 +372,12 @@ void GxLineGraph::DrawBackground() {
   if (gradientDirection_ == 1 || gradientDirection_ == 3) n = h_;
   // Line k > 0 takes the colour of step k - 1, so lines 0 and 1 both carry the top colour and the
   // bottom colour itself is never reached.
-  auto channel = [n](int32_t top, int32_t bottom, int32_t step) {
-    double difference = static_cast<double>(bottom) - top;
-    return Int32(bottom - difference * (static_cast<double>(n) - step) / n);
+  const double lines = n;
+  auto channel = [lines](double top, double bottom, int32_t step) {
+    return Int32(bottom - (bottom - top) * (lines - step) / lines);
   };
+  const double width = w_;
+  const double height = h_;
   for (int32_t i = 0; i <= n; ++i) {
     if (i == 0) {
       g.SetForeColor(gradientTop_);
@@ -312,10 +392,10 @@ void GxLineGraph::DrawBackground() {
         g.DrawLine(0, i, w_, i);
         break;
       case 2:
-        g.DrawLine(Int32(static_cast<double>(w_) - i), 0, Int32(static_cast<double>(w_) - i), h_);
+        g.DrawLine(Int32(width - i), 0, Int32(width - i), h_);
         break;
       case 3:
-        g.DrawLine(0, Int32(static_cast<double>(h_) - i), w_, Int32(static_cast<double>(h_) - i));
+        g.DrawLine(0, Int32(height - i), w_, Int32(height - i));
         break;
       case 4:
         g.DrawLine(i, 0, i, h_);
@@ -337,27 +417,28 @@ void GxLineGraph::DrawLegend() {
 }
 
 void GxLineGraph::DrawRowLegend() {
-  int32_t rowWidth = Int32(static_cast<double>(w_) - leftSpace_ - rightSpace_ - 20);
+  const int32_t rowWidth = Int32(Between(w_, leftSpace_, rightSpace_) - kRowLegendInset);
   std::vector<std::shared_ptr<platform::Picture>> rows;
-  rows.push_back(NewLegendPicture(rowWidth, 21));
+  rows.push_back(NewLegendPicture(rowWidth, kFirstRowHeight));
   int32_t r = 0;
-  int32_t x = 5;
+  int32_t x = kRowEntryStart;
   for (int32_t i = 0; i <= myLines_.Ubound(); ++i) {
     const GxLine& line = platform::NotNil(myLines_(i));
     std::string label = line.GetLabel();
     Color color = line.GetColor();
-    int32_t sw = Int32(rows.back()->Graphics().StringWidth(label));
-    if (rowWidth < static_cast<double>(x) + 15 + sw + 10) {
-      x = 5;
+    const double advance =
+        kRowSwatchRoom + Int32(rows.back()->Graphics().StringWidth(label)) + kRowEntryGap;
+    if (rowWidth < x + advance) {
+      x = kRowEntryStart;
       ++r;
-      rows.push_back(NewLegendPicture(rowWidth, 25));
+      rows.push_back(NewLegendPicture(rowWidth, kLaterRowHeight));
     }
     DrawLegendEntry(rows.back()->Graphics(), x, 0, label, color, foreColor_);
-    x = Int32(static_cast<double>(x) + 15 + sw + 10);
+    x = Int32(x + advance);
     platform::RuntimeBackgroundTask();
   }
 
-  int32_t legendHeight = Int32((r + 1.0) * 20.0 + 5.0);
+  const int32_t legendHeight = Int32((r + 1.0) * kRowPitch + kRowLegendPadding);
   int32_t legendWidth = rowWidth;
   if (r == 0) {
     legendWidth = x;
@@ -368,19 +449,23 @@ void GxLineGraph::DrawRowLegend() {
   int32_t top = 0;
   if (legend_ == 1) {
     top = topSpace_;
-    topSpace_ = Int32(static_cast<double>(topSpace_) + legendHeight + 10);
+    topSpace_ = Int32(topSpace_ + (legendHeight + kRowLegendGap));
   } else {
-    top = Int32(static_cast<double>(h_) - legendHeight - 10);
-    bottomSpace_ = Int32(static_cast<double>(bottomSpace_) + legendHeight + 10);
+    const double height = h_;
+    top = Int32(height - legendHeight - kRowLegendGap);
+    bottomSpace_ = Int32(bottomSpace_ + (legendHeight + kRowLegendGap));
   }
 
   platform::Graphics& g = Canvas();
-  int32_t left = Int32(w_ / 2.0 - legendWidth / 2.0);
+  const double boxLeft = w_ / 2.0 - legendWidth / 2.0;
+  const int32_t left = Int32(boxLeft);
   g.SetForeColor(RGB(255, 255, 255));
-  g.FillRect(Int32(w_ / 2.0 - legendWidth / 2.0 + 1.0), Int32(top + 1.0), Int32(legendWidth - 2.0),
-             Int32(legendHeight - 2.0));
-  for (int32_t k = 0; k <= r; ++k) {
-    g.DrawPicture(rows[static_cast<size_t>(k)], left, Int32(top + 20.0 * k));
+  g.FillRect(Int32(boxLeft + kBoxFillInset), Int32(top + kBoxFillInset),
+             Int32(legendWidth - 2 * kBoxFillInset), Int32(legendHeight - 2 * kBoxFillInset));
+  int32_t k = 0;
+  for (const auto& row : rows) {
+    g.DrawPicture(row, left, Int32(top + kRowPitch * k));
+    ++k;
     platform::RuntimeBackgroundTask();
   }
   g.SetForeColor(foreColor_);
@@ -389,100 +474,135 @@ void GxLineGraph::DrawRowLegend() {
 
 void GxLineGraph::DrawColumnLegend() {
   platform::Graphics& g = Canvas();
-  g.SetTextSize(kValueLabelSize);
+  g.SetTextSize(kLegendLabelSize);
   int32_t legendWidth = 0;
   for (int32_t i = 0; i <= myLines_.Ubound(); ++i) {
-    int32_t sw = Int32(g.StringWidth(platform::NotNil(myLines_(i)).GetLabel()));
-    if (legendWidth < sw + 30.0) legendWidth = Int32(sw + 30.0);
+    const double room =
+        Int32(g.StringWidth(platform::NotNil(myLines_(i)).GetLabel())) + kColumnLabelRoom;
+    if (legendWidth < room) legendWidth = Int32(room);
     platform::RuntimeBackgroundTask();
   }
-  int32_t count = Int32(myLines_.Ubound() + 1.0);
-  int32_t legendHeight = Int32(count * 20.0 + 5.0);
+  const double count = myLines_.Ubound() + 1.0;
+  const int32_t legendHeight = Int32(count * kColumnPitch + kColumnLegendPadding);
   auto column = NewLegendPicture(legendWidth, legendHeight);
   platform::Graphics& cg = column->Graphics();
   for (int32_t i = 0; i <= myLines_.Ubound(); ++i) {
     const GxLine& line = platform::NotNil(myLines_(i));
-    DrawLegendEntry(cg, 5, Int32(20.0 * i), line.GetLabel(), line.GetColor(), foreColor_);
+    DrawLegendEntry(cg, kColumnEntryLeft, Int32(kColumnPitch * i), line.GetLabel(), line.GetColor(),
+                    foreColor_);
     platform::RuntimeBackgroundTask();
   }
   cg.SetForeColor(foreColor_);
   cg.DrawRect(0, 0, legendWidth, legendHeight);
 
-  int32_t left = 10;
+  int32_t left = kColumnEdgeGap;
   if (legend_ == 2) {
-    left = Int32(static_cast<double>(w_) - legendWidth - 10);
-    rightSpace_ = Int32(static_cast<double>(rightSpace_) + legendWidth + 10);
+    left = Int32(Between(w_, legendWidth, kColumnEdgeGap));
+    rightSpace_ = Int32(rightSpace_ + (legendWidth + kRightColumnGap));
   } else {
-    leftSpace_ = Int32(static_cast<double>(leftSpace_) + legendWidth + 20);
+    leftSpace_ = Int32(leftSpace_ + (legendWidth + kLeftColumnGap));
   }
   g.DrawPicture(column, left, Int32(h_ / 2.0 - legendHeight / 2.0));
 }
 
+// The steps in the order their drawing must overlap: each value label before its grid line, the
+// axes and frame over the grid lines' ends, the titles last.
 void GxLineGraph::DrawGrid() {
-  platform::Graphics& g = Canvas();
-  g.SetTextSize(kValueLabelSize);
-  double yStep = graphHeight_ / static_cast<double>(yMarks_);
-  leftSpace_ = Int32(leftSpace_ + g.StringWidth(platform::Format(yMax_, yNumberFormat_)) + 10.0);
-  int32_t plotRight = Int32(static_cast<double>(w_) - rightSpace_);
-  int32_t plotBottom = Int32(static_cast<double>(h_) - bottomSpace_);
+  Canvas().SetTextSize(kValueLabelSize);
+  WidenLeftMarginForYLabels();
+  DrawYValueLabels();
+  NarrowPlotToLeftMargin();
+  DrawXValueLabels();
+  DrawAxesAndFrame();
+  if (labelAxes_) DrawAxisTitles();
+}
 
-  for (int32_t i : MarkPasses(yMarks_)) {
-    double yVal = yMin_ + (i * yStep) * yScale_;
-    std::string s = platform::Format(yVal, yNumberFormat_);
-    int32_t sw = Int32(g.StringWidth(s));
-    int32_t py = Int32(topSpace_ + (yMax_ - yVal) / yScale_);
+// Only the label of yMax is measured: a wider one (more digits, a minus sign) reaches further left.
+void GxLineGraph::WidenLeftMarginForYLabels() {
+  const double labelWidth = Canvas().StringWidth(platform::Format(yMax_, yNumberFormat_));
+  leftSpace_ = Int32(leftSpace_ + labelWidth + kYLabelRoom);
+}
+
+void GxLineGraph::DrawYValueLabels() {
+  platform::Graphics& g = Canvas();
+  const double intervals = yMarks_;
+  const double yStep = graphHeight_ / intervals;
+  const double axisX = leftSpace_;
+  const int32_t plotRight = Int32(Between(w_, 0, rightSpace_));
+  ForEachLabelledMark(yMarks_, graphHeight_, [&](int32_t i) {
+    const double yVal = yMin_ + (i * yStep) * yScale_;
+    const std::string s = platform::Format(yVal, yNumberFormat_);
+    const double labelWidth = Int32(g.StringWidth(s));
+    const int32_t py = Int32(topSpace_ + (yMax_ - yVal) / yScale_);
     g.SetForeColor(foreColor_);
-    g.DrawString(s, Int32(static_cast<double>(leftSpace_) - 14 - sw), Int32(py + 4.0));
+    g.DrawString(s, Int32(axisX - kYLabelGap - labelWidth), Int32(py + kYLabelBaselineDrop));
     if (xGrid_) {
       g.SetForeColor(kGridColor);
-      g.DrawLine(Int32(leftSpace_ + 1.0), py, plotRight, py);
+      g.DrawLine(Int32(axisX + kGridLineInset), py, plotRight, py);
     }
-    platform::RuntimeBackgroundTask();
-  }
+  });
+}
 
-  graphWidth_ = Int32(static_cast<double>(w_) - leftSpace_ - rightSpace_);
-  xScale_ = (xMax_ - xMin_) / graphWidth_;
-  double xStep = graphWidth_ / static_cast<double>(xMarks_);
-  for (int32_t i : MarkPasses(xMarks_)) {
-    double xVal = xMin_ + (i * xStep) * xScale_;
-    std::string s = platform::Format(xVal, xNumberFormat_);
-    int32_t sw = Int32(g.StringWidth(s));
-    int32_t px = Int32(leftSpace_ + (xVal - xMin_) / xScale_);
+// The y labels took room from the plot: its width and the x scale follow the widened margin.
+void GxLineGraph::NarrowPlotToLeftMargin() {
+  graphWidth_ = Int32(Between(w_, leftSpace_, rightSpace_));
+  const double plotWidth = graphWidth_;
+  xScale_ = (xMax_ - xMin_) / plotWidth;
+}
+
+void GxLineGraph::DrawXValueLabels() {
+  platform::Graphics& g = Canvas();
+  const double intervals = xMarks_;
+  const double xStep = graphWidth_ / intervals;
+  const double axisY = Between(h_, 0, bottomSpace_);
+  ForEachLabelledMark(xMarks_, graphWidth_, [&](int32_t i) {
+    const double xVal = xMin_ + (i * xStep) * xScale_;
+    const std::string s = platform::Format(xVal, xNumberFormat_);
+    const double labelWidth = Int32(g.StringWidth(s));
+    const int32_t px = Int32(leftSpace_ + (xVal - xMin_) / xScale_);
     g.SetForeColor(foreColor_);
-    g.DrawString(s, Int32(px - sw / 2.0), Int32(plotBottom + 22.0));
+    g.DrawString(s, Int32(px - labelWidth / 2.0), Int32(axisY + kXLabelBaselineDrop));
     if (yGrid_) {
       g.SetForeColor(kGridColor);
-      g.DrawLine(px, topSpace_, px, Int32(plotBottom - 1.0));
+      g.DrawLine(px, topSpace_, px, Int32(axisY - 1.0));
     }
-    platform::RuntimeBackgroundTask();
-  }
+  });
+}
 
+void GxLineGraph::DrawAxesAndFrame() {
+  platform::Graphics& g = Canvas();
+  const int32_t plotRight = Int32(Between(w_, 0, rightSpace_));
+  const int32_t plotBottom = Int32(Between(h_, 0, bottomSpace_));
   g.SetForeColor(foreColor_);
   g.DrawLine(leftSpace_, plotBottom, plotRight, plotBottom);
   g.DrawLine(leftSpace_, topSpace_, leftSpace_, plotBottom);
-  g.SetPenWidth(2);
-  g.SetPenHeight(2);
+  // The heavy frame lies one pixel outside the plot area all round.
+  g.SetPenWidth(kFramePen);
+  g.SetPenHeight(kFramePen);
   g.DrawRect(Int32(leftSpace_ - 1.0), Int32(topSpace_ - 1.0), Int32(graphWidth_ + 2.0),
              Int32(graphHeight_ + 2.0));
-  g.SetPenWidth(1);
-  g.SetPenHeight(1);
+  g.SetPenWidth(kPlainPen);
+  g.SetPenHeight(kPlainPen);
+}
 
-  if (!labelAxes_) return;
+void GxLineGraph::DrawAxisTitles() {
+  platform::Graphics& g = Canvas();
   g.SetTextSize(kAxisTitleSize);
   if (!yLabel_.empty()) {
     auto title = std::make_shared<platform::StringShape>();
     title->SetTextSize(kAxisTitleSize);
     title->SetText(yLabel_);
     title->SetRotation(kQuarterTurnBack);
-    double labelWidth = g.StringWidth(platform::Format(yMax_, yNumberFormat_));
-    g.DrawObject(title, Int32(leftSpace_ - labelWidth - 15.0),
+    // Measured anew at the title's size.
+    const double labelWidth = g.StringWidth(platform::Format(yMax_, yNumberFormat_));
+    g.DrawObject(title, Int32(leftSpace_ - labelWidth - kYTitleGap),
                  Int32(topSpace_ + graphHeight_ / 2.0));
   }
   if (!xLabel_.empty()) {
-    int32_t sw = Int32(g.StringWidth(xLabel_));
+    const double titleWidth = Int32(g.StringWidth(xLabel_));
     g.SetForeColor(foreColor_);
-    g.DrawString(xLabel_, Int32(leftSpace_ + graphWidth_ / 2.0 - sw / 2.0),
-                 Int32(plotBottom + 40.0));
+    g.DrawString(xLabel_, Int32(leftSpace_ + graphWidth_ / 2.0 - titleWidth / 2.0),
+                 Int32(Between(h_, 0, bottomSpace_) + kXTitleBaselineDrop));
   }
 }
 

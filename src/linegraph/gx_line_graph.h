@@ -91,6 +91,16 @@ class GxLineGraph : public platform::Object {
   void DrawGrid();
   void DrawLegend();
   void DrawBackground();
+  // The steps of DrawGrid, in their order.
+  void WidenLeftMarginForYLabels();
+  void DrawYValueLabels();
+  void NarrowPlotToLeftMargin();
+  void DrawXValueLabels();
+  void DrawAxesAndFrame();
+  void DrawAxisTitles();
+  // The picture column and row of plot offsets right of and above the plot's bottom-left corner.
+  double PictureX(double offset) const;
+  double PictureY(double offset) const;
   void DrawRowLegend();
   void DrawColumnLegend();
   platform::Graphics& Canvas();

@@ -37,6 +37,11 @@ bool Application::HasMenuHandler(const std::string& itemName) const {
   return menuHandlers_.count(itemName) > 0;
 }
 
+std::shared_ptr<Delegate> Application::MenuHandler(const std::string& itemName) const {
+  auto found = menuHandlers_.find(itemName);
+  return found == menuHandlers_.end() ? nullptr : found->second;
+}
+
 void Application::RunEnableMenuItems() {
   const ClassRecord* record = ClassRecordOf();
   const EventEntry* entry = record ? record->FindEvent("EnableMenuItems") : nullptr;

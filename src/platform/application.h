@@ -34,6 +34,8 @@ class Application : public Object, public MenuTarget {
 
   bool HandleMenuCommand(const std::string& itemName) override;
   bool HasMenuHandler(const std::string& itemName) const override;
+  // The handler registered under the item's name, or nil.
+  std::shared_ptr<Delegate> MenuHandler(const std::string& itemName) const;
   // The EnableMenuItems event, when the class handles it: runs whenever the menus are brought up
   // to date, after the items without AutoEnable have been disabled.
   void RunEnableMenuItems() override;

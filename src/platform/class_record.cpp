@@ -25,7 +25,9 @@ std::string ClassNameOf(const Object& object) {
 std::vector<const MemberRecord*> ClassRecord::MethodTable() const {
   std::vector<const MemberRecord*> table;
   if (superclass) table = superclass->MethodTable();
-  for (const MemberRecord& method : methods) table.push_back(&method);
+  for (const MemberRecord& method : methods) {
+    if (method.inMethodTable) table.push_back(&method);
+  }
   return table;
 }
 
@@ -76,6 +78,25 @@ ClassRecord& RuntimeNewClass(const std::string& name, const ClassRecord* supercl
   ClassRecord& registered = *record;
   registry.emplace(name, std::move(record));
   return registered;
+}
+
+void RuntimeDisposeClass(const std::string& name) {
+  Registry().erase(name);
+}
+
+ClassRecord& RegisterClass(ClassRecord*& global, const std::string& name,
+                           const ClassRecord* superclass,
+                           const std::function<void(ClassRecord&)>& fill) {
+  if (global) return *global;
+  global = &RuntimeNewClass(name, superclass);
+  try {
+    fill(*global);
+  } catch (...) {
+    global = nullptr;
+    RuntimeDisposeClass(name);
+    throw;
+  }
+  return *global;
 }
 
 const ClassRecord* FindClassRecord(const std::string& name) {

@@ -27,12 +27,14 @@ struct Attribute {
 };
 
 // An operation of a class: its name, its signature text ("%b%o<TextArea>s"), the invoker that
-// calls it by name, and its attributes.
+// calls it by name, and its attributes. A class's private helpers have member records but no place
+// in its method table.
 struct MemberRecord {
   std::string name;
   std::string signature;
   Invoker invoker;
   std::vector<Attribute> attributes;
+  bool inMethodTable = true;
 };
 
 // A field of a class: its name, its type code ("f8", "A1o<GxLine>") and its attributes.
@@ -60,12 +62,12 @@ class ClassRecord {
   std::string name;
   const ClassRecord* superclass;
   Factory factory;                    // empty for a class that cannot be instantiated
-  std::vector<MemberRecord> methods;  // own operations, in method-table order
+  std::vector<MemberRecord> methods;  // own operations, in declaration order
   std::vector<FieldRecord> fields;    // own fields, in field order
   std::vector<EventEntry> events;     // the event table; starts as a copy of the superclass's
   std::vector<Attribute> attributes;  // class attributes
 
-  // The superclass's operations followed by the own ones.
+  // The superclass's operations followed by the own ones, leaving out those kept out of the table.
   std::vector<const MemberRecord*> MethodTable() const;
 
   // The operation of that name, searching this class before its superclasses, so an operation a
@@ -89,6 +91,17 @@ class ClassRecord {
 // Creates and registers the record of a new class; its event table starts as the superclass's.
 // Raises RuntimeException when a class of that name is already registered.
 ClassRecord& RuntimeNewClass(const std::string& name, const ClassRecord* superclass);
+
+// Forgets the registration of that name, so the class can be registered again.
+void RuntimeDisposeClass(const std::string& name);
+
+// Registers a class into its record global: the new record is stored there at once, then `fill`
+// completes it. If `fill` fails, the registration is undone and the global cleared before the
+// exception passes on, so a later attempt registers the class afresh. Does nothing when the global
+// is already set.
+ClassRecord& RegisterClass(ClassRecord*& global, const std::string& name,
+                           const ClassRecord* superclass,
+                           const std::function<void(ClassRecord&)>& fill);
 
 // The registered record of that name, or nullptr.
 const ClassRecord* FindClassRecord(const std::string& name);
@@ -116,19 +129,19 @@ ClassRecord::Factory FactoryFor() {
   return [] { return std::static_pointer_cast<Object>(std::make_shared<T>()); };
 }
 
-// Registers class T described as data: its name, its superclass, its own operations in
-// method-table order, the events its operations handle, and the class attribute "__Scope" =
-// "Public".
+// Registers class T into its record global (see RegisterClass), described as data: its name, its
+// superclass, its own operations in method-table order, the events its operations handle, and the
+// class attribute "__Scope" = "Public".
 template <class T>
-ClassRecord& DefineClass(const std::string& name, const ClassRecord* superclass,
-                         std::vector<MemberRecord> methods,
+ClassRecord& DefineClass(ClassRecord*& global, const std::string& name,
+                         const ClassRecord* superclass, std::vector<MemberRecord> methods,
                          std::initializer_list<const char*> handledEvents = {}) {
-  ClassRecord& record = RuntimeNewClass(name, superclass);
-  record.factory = FactoryFor<T>();
-  record.methods = std::move(methods);
-  for (const char* event : handledEvents) record.SetEventHandler(event);
-  record.attributes = {Attribute("__Scope", "Public")};
-  return record;
+  return RegisterClass(global, name, superclass, [&](ClassRecord& record) {
+    record.factory = FactoryFor<T>();
+    record.methods = std::move(methods);
+    for (const char* event : handledEvents) record.SetEventHandler(event);
+    record.attributes = {Attribute("__Scope", "Public")};
+  });
 }
 
 }  // namespace platform

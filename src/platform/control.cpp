@@ -61,8 +61,12 @@ void RectControl::SetEventHandler(int32_t eventNumber, std::shared_ptr<Delegate>
 }
 
 bool RectControl::HasEventHandler(int32_t eventNumber) const {
+  return EventHandler(eventNumber) != nullptr;
+}
+
+std::shared_ptr<Delegate> RectControl::EventHandler(int32_t eventNumber) const {
   auto found = handlers_.find(eventNumber);
-  return found != handlers_.end() && found->second;
+  return found == handlers_.end() ? nullptr : found->second;
 }
 
 std::optional<Value> RectControl::DispatchEvent(int32_t eventNumber,

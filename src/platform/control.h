@@ -54,6 +54,8 @@ class RectControl : public Object, public PropertyTarget {
   // event number the control's class does not have.
   void SetEventHandler(int32_t eventNumber, std::shared_ptr<Delegate> handler);
   bool HasEventHandler(int32_t eventNumber) const;
+  // The delegate bound to the event, or nil.
+  std::shared_ptr<Delegate> EventHandler(int32_t eventNumber) const;
 
   // Raised by the framework: calls the delegate bound to the event with the control followed by
   // the event's arguments. Nil when no delegate is bound; nothing (std::nullopt) when the handler

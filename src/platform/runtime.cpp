@@ -23,10 +23,14 @@ void RuntimeInit(int& argc, char** argv) {
   InstallMenuBarPlacement();
 }
 
+void ReleaseFrameworkGlobals() {
+  ReleaseAllImplicitWindows();
+}
+
 int32_t RuntimeExit() {
   SetBackgroundTaskHook(nullptr);
   // The windows still open go before the application object their widgets need.
-  ReleaseAllImplicitWindows();
+  ReleaseFrameworkGlobals();
   if (application) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   application.reset();
   return QuitStatus();

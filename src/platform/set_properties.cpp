@@ -4,8 +4,16 @@
 #include "platform/property_record.h"
 
 namespace platform {
+namespace {
+AppliedRecordObserver appliedRecordObserver;
+}  // namespace
+
+void SetAppliedRecordObserverForTests(AppliedRecordObserver observer) {
+  appliedRecordObserver = std::move(observer);
+}
 
 void _SetProperties(PropertyTarget& object, const std::string& record) {
+  if (appliedRecordObserver) appliedRecordObserver(object, record);
   for (const PropertyEntry& entry : DecodePropertyRecord(record)) {
     object.SetProperty(entry.key, entry.value);
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -13,5 +14,10 @@ namespace platform {
 void _SetProperties(PropertyTarget& object, const std::string& record);
 // Raises NilObjectException for nil.
 void _SetProperties(const std::shared_ptr<PropertyTarget>& object, const std::string& record);
+
+// Tests see every record as it is applied, with the object it configures; empty for none.
+using AppliedRecordObserver =
+    std::function<void(const PropertyTarget& object, const std::string& record)>;
+void SetAppliedRecordObserverForTests(AppliedRecordObserver observer);
 
 }  // namespace platform

@@ -278,6 +278,11 @@ bool Window::HasMenuHandler(const std::string& itemName) const {
   return menuHandlers_.count(itemName) > 0;
 }
 
+std::shared_ptr<Delegate> Window::MenuHandler(const std::string& itemName) const {
+  auto found = menuHandlers_.find(itemName);
+  return found == menuHandlers_.end() ? nullptr : found->second;
+}
+
 void Window::RunEnableMenuItems() {
   std::shared_ptr<Object> keepAlive = weak_from_this().lock();
   RaiseEvent("EnableMenuItems", {});

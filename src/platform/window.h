@@ -45,19 +45,21 @@ class Window : public Object, public PropertyTarget, public MenuTarget {
   // 4. the window is shown if its record (or a Show since) made it visible.
   void Constructor();
 
-  void Show();
-  void Hide();
+  // Window's own operations head every window class's method table and, like every operation
+  // called through it, are virtual.
+  virtual void Show();
+  virtual void Hide();
   // Runs the Close event, ends the window's time as its class's open window and destroys its
   // widgets (later, so a Close from inside one of its own handlers is safe). Closing twice does
   // nothing.
-  void Close();
+  virtual void Close();
   bool IsClosed() const { return closed_; }
 
   // Whether the window is shown. During construction it is not yet, even when its record will
   // have it shown once construction is complete.
   bool Visible() const { return shown_; }
-  std::string Title() const;
-  void SetTitle(const std::string& title);
+  virtual std::string Title() const;
+  virtual void SetTitle(const std::string& title);
 
   // The window's screen position and the size of its content area, in pixels.
   int32_t Left() const;
@@ -85,6 +87,8 @@ class Window : public Object, public PropertyTarget, public MenuTarget {
 
   bool HandleMenuCommand(const std::string& itemName) override;
   bool HasMenuHandler(const std::string& itemName) const override;
+  // The handler registered under the item's name, or nil.
+  std::shared_ptr<Delegate> MenuHandler(const std::string& itemName) const;
   void RunEnableMenuItems() override;
 
   // Whether the class's event table names a handler for the event.

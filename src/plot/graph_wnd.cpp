@@ -70,8 +70,8 @@ void GraphWnd::CtblInit() {
   if (ctbl) return;
   using platform::Attribute;
   using platform::Method;
-  ctbl = &platform::DefineClass<GraphWnd>(
-      "GraphWnd.GraphWnd", &platform::Window::Lookup(),
+  platform::DefineClass<GraphWnd>(
+      ctbl, "GraphWnd.GraphWnd", &platform::Window::Lookup(),
       {
           Method("Layout", "%%", &GraphWnd::Layout),
           Method("CreateControls", "%%", &GraphWnd::CreateControls),

@@ -52,6 +52,18 @@ class ScreeCalculationTest : public ::testing::Test {
   testing_support::FixedWallClock clock_;
 };
 
+// Step 3's standard error comes out exactly 1/8, the criterion itself: a tie is nontrivial, in the
+// report's verdict and in the count of factors alike.
+TEST_F(ScreeCalculationTest, AStandardErrorEqualToTheCriterionCountsAsAFactor) {
+  RecordingScreeWindow window = Calculate("8", "4\r3\r1.875\r1.375\r1.25\r1\r.625\r.625");
+  ASSERT_EQ((*Module1::gArray)(3, 3), 0.125);
+  const std::vector<std::string> lines = ReportLines(window.eigenvalueText);
+  EXPECT_EQ(lines[9], "  3      +1.8750       0.1250   nontrivial");
+  EXPECT_EQ(Verdicts(lines), "nnnttn");
+  EXPECT_EQ(Module1::gCV, 4.0);
+  EXPECT_EQ(lines.back(), "*Critical value = 0.1250 (4 factors)");
+}
+
 TEST_F(ScreeCalculationTest, WorkedExampleFindsSevenFactors) {
   RecordingScreeWindow window = Calculate("20", kExample);
   EXPECT_TRUE(window.messages.empty());

@@ -40,7 +40,17 @@ TEST_P(QuittingTest, QuittingEndsTheEventLoopWithStatusZeroAndFinalizeReleasesTh
   EXPECT_EQ(User().questions, std::vector<std::string>{});
 
   std::shared_ptr<platform::MenuBar> barOfTheRun = corvane::App()->MenuBar();
+  // The framework's window list goes first, before the program's own globals: the default window,
+  // open and hidden for the whole run, is gone when the first of them is released.
+  bool windowOpenAtTheFirstRelease = true;
+  corvane::FileTypes::pText = std::shared_ptr<platform::FileType>(
+      new platform::FileType(*corvane::FileTypes::pText), [&](platform::FileType* type) {
+        windowOpenAtTheFirstRelease = OpenDefaultWindow() != nullptr;
+        delete type;
+      });
+  ASSERT_NE(OpenDefaultWindow(), nullptr);
   corvane::Finalize();
+  EXPECT_FALSE(windowOpenAtTheFirstRelease);
   EXPECT_EQ(corvane::FileTypes::pText, nullptr);
   EXPECT_EQ(corvane::FileTypes::pUntitledType, nullptr);
   EXPECT_EQ(corvane::Module1::dirty, "");

@@ -55,6 +55,29 @@ TEST(LineGraphClassRecords, RecordsListOperationsAndFieldsInDeclarationOrder) {
   EXPECT_EQ(Describe(GxPoint::Lookup()), "Constructor %%f8f8\nx f8\ny f8\n");
 }
 
+// The private drawing steps have member records but no place in the method table.
+TEST(LineGraphClassRecords, MethodTablesHoldThePublicOperationsOnly) {
+  auto names = [](const platform::ClassRecord& record) {
+    std::string text;
+    for (const platform::MemberRecord* method : record.MethodTable()) {
+      text += method->name + " " + method->signature + "\n";
+    }
+    return text;
+  };
+  EXPECT_EQ(names(GxLineGraph::Lookup()),
+            "NewPoint %%i4f8f8\nNewLine %i4%sc\nDrawGraph %o<Picture>%i4i4\nSetGridLines %%bb\n"
+            "SetXMarks %%i4\nSetYMarks %%i4\nGetXScale %f8%\nGetYScale %f8%\n"
+            "GetGraph %o<Picture>%\nPlotPoint %%ci4i4\nPlotLine %%ci4i4i4i4\nGetXMin %i4%\n"
+            "GetYMin %i4%\nSetPointRadius %%i4\nSetXRange %%f8f8\nSetYRange %%f8f8\n"
+            "SetLabelAxes %%b\nSetLabelXVals %%b\nResetGraph %%\nSetBackColor %%c\n"
+            "SetForeColor %%c\nConstructor %%\nSetLabelYVals %%b\nSetLegend %%i4\n"
+            "NewLine %i4%s\nSetBackGradient %%cci4\nSetAxisLabels %%ss\n"
+            "SetNumberFormats %%ss\nShowVersion %%\n");
+  EXPECT_EQ(GxLineGraph::Lookup().MethodTable().size(), 29u);
+  EXPECT_EQ(GxLine::Lookup().MethodTable().size(), 6u);
+  EXPECT_EQ(GxPoint::Lookup().MethodTable().size(), 1u);
+}
+
 TEST(LineGraphClassRecords, RecordsMakeConstructedObjectsAndCallOperationsByName) {
   const platform::ClassRecord& record = GxLineGraph::Lookup();
   auto graph = platform::RuntimeCheckCast<GxLineGraph>(platform::RuntimeNewObject(record));

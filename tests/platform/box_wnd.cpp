@@ -20,8 +20,9 @@ std::shared_ptr<BoxWnd> BoxWnd::Instance() {
 }
 
 const platform::ClassRecord& BoxWnd::Lookup() {
+  static platform::ClassRecord* ctbl = nullptr;
   static const platform::ClassRecord& record = platform::DefineClass<BoxWnd>(
-      "BoxWnd.BoxWnd", &platform::Window::Lookup(),
+      ctbl, "BoxWnd.BoxWnd", &platform::Window::Lookup(),
       {Method("Layout", "%%", &BoxWnd::Layout),
        Method("CreateControls", "%%", &BoxWnd::CreateControls),
        Method("Event_KeyDown", "%b%s", &BoxWnd::Event_KeyDown),

@@ -16,8 +16,9 @@ using Names = std::vector<std::string>;
 class Series : public platform::Object {
  public:
   static const platform::ClassRecord& Lookup() {
+    static platform::ClassRecord* ctbl = nullptr;
     static const platform::ClassRecord& record = platform::DefineClass<Series>(
-        "Series", nullptr,
+        ctbl, "Series", nullptr,
         {Method("Add", "%%f8f8", static_cast<void (Series::*)(double, double)>(&Series::Add)),
          Method("Add", "%%f8", static_cast<void (Series::*)(double)>(&Series::Add)),
          Method("Sum", "%f8%", &Series::Sum)});
@@ -35,8 +36,9 @@ class Series : public platform::Object {
 class DoubledSeries : public Series {
  public:
   static const platform::ClassRecord& Lookup() {
+    static platform::ClassRecord* ctbl = nullptr;
     static const platform::ClassRecord& record = platform::DefineClass<DoubledSeries>(
-        "DoubledSeries", &Series::Lookup(),
+        ctbl, "DoubledSeries", &Series::Lookup(),
         {Method("Add", "%%f8f8",
                 static_cast<void (DoubledSeries::*)(double, double)>(&DoubledSeries::Add))});
     return record;
@@ -89,6 +91,30 @@ TEST(ClassRecordTest, TheSubclassReplacementIsFoundFirstAndCastsCheckTheClass) {
   EXPECT_THROW(platform::RuntimeCheckCast<Series>(nullptr), platform::NilObjectException);
   EXPECT_THROW(platform::RuntimeNewObject(platform::RuntimeNewClass("Abstract", nullptr)),
                platform::RuntimeException);
+}
+
+// A registration that fails part way leaves neither its record global nor its name behind, so it
+// can be tried again; while it runs, the global already holds the record.
+TEST(ClassRecordTest, AFailedRegistrationCanBeTriedAgain) {
+  platform::ClassRecord* ctbl = nullptr;
+  auto registerSeries = [&](std::initializer_list<const char*> events) -> platform::ClassRecord& {
+    return platform::RegisterClass(ctbl, "RetriedSeries", nullptr,
+                                   [&](platform::ClassRecord& record) {
+                                     EXPECT_EQ(ctbl, &record);
+                                     record.events = {{"Open", ""}};
+                                     record.methods = {Method("Event_Open", "%%", &Series::Sum)};
+                                     for (const char* event : events) record.SetEventHandler(event);
+                                   });
+  };
+  EXPECT_THROW(registerSeries({"Close"}), platform::RuntimeException);
+  EXPECT_EQ(ctbl, nullptr);
+  EXPECT_EQ(platform::FindClassRecord("RetriedSeries"), nullptr);
+
+  platform::ClassRecord& record = registerSeries({"Open"});
+  EXPECT_EQ(ctbl, &record);
+  EXPECT_EQ(platform::FindClassRecord("RetriedSeries"), &record);
+  EXPECT_EQ(record.FindEvent("Open")->handlerName, "Event_Open");
+  EXPECT_EQ(&registerSeries({}), &record) << "a registered class is not registered again";
 }
 
 TEST(ClassRecordTest, AWeakDelegateRaisesNilObjectOnceItsTargetIsGone) {

@@ -53,8 +53,9 @@ inline std::shared_ptr<platform::MenuBar> MakeTestMenuBar() {
 class MenuTestApp : public platform::Application {
  public:
   static const platform::ClassRecord& Lookup() {
+    static platform::ClassRecord* ctbl = nullptr;
     static const platform::ClassRecord& record = platform::DefineClass<MenuTestApp>(
-        "MenuTestApp", &platform::Application::Lookup(),
+        ctbl, "MenuTestApp", &platform::Application::Lookup(),
         {platform::Method("Event_EnableMenuItems", "%%", &MenuTestApp::Event_EnableMenuItems)},
         {"EnableMenuItems"});
     return record;

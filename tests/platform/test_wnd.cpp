@@ -32,8 +32,9 @@ std::shared_ptr<TestWnd> TestWnd::Instance() {
 }
 
 const platform::ClassRecord& TestWnd::Lookup() {
+  static platform::ClassRecord* ctbl = nullptr;
   static const platform::ClassRecord& record = platform::DefineClass<TestWnd>(
-      "TestWnd.TestWnd", &platform::Window::Lookup(),
+      ctbl, "TestWnd.TestWnd", &platform::Window::Lookup(),
       {Method("Layout", "%%", &TestWnd::Layout),
        Method("CreateControls", "%%", &TestWnd::CreateControls),
        Method("AddMenuHandlers", "%%o<Window>", &TestWnd::AddMenuHandlers),

@@ -80,13 +80,13 @@ inline std::vector<std::string> EncodedColumns(const std::string& table) {
   return records;
 }
 
-// The value of the first row of each column (for control tables, the controls' names).
+// The value of each column's Name row: the controls' names, wherever the row stands.
 inline std::vector<std::string> ColumnHeads(const std::string& table) {
   std::stringstream rows(table);
   std::string row;
   while (std::getline(rows, row)) {
-    if (Trimmed(row).empty()) continue;
-    std::vector<std::string> cells = Cells(row);
+    const std::vector<std::string> cells = Cells(row);
+    if (cells.empty() || cells[0] != "Name") continue;
     std::vector<std::string> heads;
     for (size_t column = 2; column < cells.size(); ++column) {
       heads.push_back(cells[column].substr(1, cells[column].size() - 2));

@@ -3,13 +3,17 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "analysis/control_wnd.h"
 #include "app/invisible_wnd.h"
 #include "help/about_wnd.h"
+#include "help/description_wnd.h"
+#include "help/help_text.h"
 #include "platform/window.h"
+#include "plot/graph_wnd.h"
 
 // Every window of Corvane as its layout and its class are documented, written out as data: the
 // class record each registers, its window and control property records (tables of
@@ -110,6 +114,61 @@ inline const std::vector<ClassTable>& ProgramClasses() {
         Layout Layout
         CreateControls CreateControls
         Open Event_Open
+      )"},
+      {"GraphWnd.GraphWnd", "Window", R"(
+        Layout %% Public
+        CreateControls %% Public
+        _CreateControls0 %% Public Hidden
+        Canvas1 %o<Canvas>% Public
+        CloseBtn %o<PushButton>% Public
+        CopyBtn %o<PushButton>% Public
+        SaveBtn %o<PushButton>% Public
+        PrintBtn %o<PushButton>% Public
+        Canvas1_Open %%o<Canvas> Public
+        CloseBtn_Action %%o<PushButton> Public
+        CopyBtn_Action %%o<PushButton> Public
+        SaveBtn_Action %%o<PushButton> Public
+        PrintBtn_Action %%o<PushButton> Public
+      )",
+       R"(
+        Layout Layout
+        CreateControls CreateControls
+      )"},
+      {"DescriptionWnd.DescriptionWnd", "Window", R"(
+        Layout %% Public
+        CreateControls %% Public
+        _CreateControls0 %% Public Hidden
+        DescribeFld %o<TextArea>% Public
+        DescribeFld2 %o<TextArea>% Public
+        WindowMenu %o<MenuItem>% Public
+        AboutUlk %o<AppleMenuItem>% Public
+        AboutMenuItem %o<MenuItem>% Public
+        DescriptionMenuItem %o<MenuItem>% Public
+        ControlMenuItem %o<MenuItem>% Public
+        UntitledMenu0 %o<MenuItem>% Public
+        EditClear %o<MenuItem>% Public
+        EditPaste %o<MenuItem>% Public
+        EditCopy %o<MenuItem>% Public
+        EditCut %o<MenuItem>% Public
+        UntitledMenu1 %o<MenuItem>% Public
+        EditUndo %o<MenuItem>% Public
+        FileMenu %o<MenuItem>% Public
+        FileQuit %o<QuitMenuItem>% Public
+        Print %o<MenuItem>% Public
+        UntitledMenu3 %o<MenuItem>% Public
+        AddMenuHandlers %%o<Window> Public
+        Event_Open %% Public
+        Event_EnableMenuItems %% Public
+        _ControlMenuItem_Action %b% Public
+        _AboutMenuItem_Action %b% Public
+        _Print_Action %b% Public
+      )",
+       R"(
+        Layout Layout
+        CreateControls CreateControls
+        AddMenuHandlers AddMenuHandlers
+        Open Event_Open
+        EnableMenuItems Event_EnableMenuItems
       )"},
       {"Menu.Menu", "MenuBar", R"(
         Constructor %% Public
@@ -453,9 +512,176 @@ inline const char kInvisibleWndRecord[] = R"(
   _mInitialControlsCreated | Int32   | 0
 )";
 
+inline const char kGraphWndRecord[] = R"(
+  Placement      | Int32   | 0
+  Width          | Int32   | 640
+  Height         | Int32   | 500
+  MinWidth       | Int32   | 64
+  MinHeight      | Int32   | 64
+  MaxWidth       | Int32   | 32000
+  MaxHeight      | Int32   | 32000
+  Frame          | Int32   | 0
+  Composite      | Boolean | True
+  HasBackColor   | Boolean | False
+  BackColor      | Color   | #FFFFFF
+  Title          | String  | "Corvane Graph"
+  Visible        | Boolean | True
+  FullScreen     | Boolean | False
+  MenuBarVisible | Boolean | True
+  CloseButton    | Boolean | False
+  Resizeable     | Boolean | False
+  LiveResize     | Boolean | False
+  MaximizeButton | Boolean | False
+  MinimizeButton | Boolean | True
+  MacProcID      | Int32   | 0
+)";
+
+inline const char kGraphWndCanvas[] = R"(
+  Name            | String  | "Canvas1"
+  Index           | Int32   | -2147483648
+  Left            | Int32   | 20
+  Top             | Int32   | 14
+  Width           | Int32   | 600
+  Height          | Int32   | 420
+  LockLeft        | Boolean | True
+  LockTop         | Boolean | True
+  LockRight       | Boolean | True
+  LockBottom      | Boolean | True
+  TabPanelIndex   | Int32   | 0
+  TabIndex        | Int32   | 0
+  TabStop         | Boolean | True
+  Visible         | Boolean | True
+  HelpTag         | String  | ""
+  AutoDeactivate  | Boolean | True
+  Enabled         | Boolean | True
+  UseFocusRing    | Boolean | False
+  AcceptFocus     | Boolean | False
+  AcceptTabs      | Boolean | False
+  DoubleBuffer    | Boolean | False
+  EraseBackground | Boolean | True
+  InitialParent   | String  | ""
+)";
+
+inline const char kGraphWndPushButtons[] = R"(
+  Name           | String  | "CloseBtn"  | "CopyBtn"   | "SaveBtn"   | "PrintBtn"
+  Index          | Int32   | -2147483648 | -2147483648 | -2147483648 | -2147483648
+  Left           | Int32   | 20          | 210         | 374         | 550
+  Top            | Int32   | 455         | 455         | 455         | 455
+  Width          | Int32   | 70          | 70          | 70          | 70
+  Height         | Int32   | 25          | 25          | 25          | 25
+  LockLeft       | Boolean | False       | False       | False       | False
+  LockTop        | Boolean | False       | False       | False       | False
+  LockRight      | Boolean | False       | False       | False       | False
+  LockBottom     | Boolean | False       | False       | False       | False
+  TabPanelIndex  | Int32   | 0           | 0           | 0           | 0
+  TabIndex       | Int32   | 1           | 2           | 3           | 4
+  TabStop        | Boolean | True        | True        | True        | True
+  Caption        | String  | "Close"     | "Copy"      | "Save"      | "Print"
+  Default        | Boolean | False       | False       | False       | False
+  Cancel         | Boolean | False       | False       | False       | False
+  Enabled        | Boolean | True        | True        | True        | True
+  Visible        | Boolean | True        | True        | True        | True
+  HelpTag        | String  | ""          | ""          | ""          | ""
+  AutoDeactivate | Boolean | True        | False       | False       | False
+  ButtonStyle    | Int32   | 0           | 0           | 0           | 0
+  TextFont       | String  | "System"    | "System"    | "System"    | "System"
+  Bold           | Boolean | False       | False       | False       | False
+  Italic         | Boolean | False       | False       | False       | False
+  Underline      | Boolean | False       | False       | False       | False
+  InitialParent  | String  | ""          | ""          | ""          | ""
+)";
+
+inline const char kDescriptionWndRecord[] = R"(
+  Placement                | Int32   | 0
+  Width                    | Int32   | 427
+  Height                   | Int32   | 491
+  MinWidth                 | Int32   | 64
+  MinHeight                | Int32   | 64
+  MaxWidth                 | Int32   | 32000
+  MaxHeight                | Int32   | 32000
+  Frame                    | Int32   | 0
+  Composite                | Boolean | True
+  HasBackColor             | Boolean | False
+  BackColor                | Color   | #FFFFFF
+  Title                    | String  | "Description"
+  Visible                  | Boolean | False
+  FullScreen               | Boolean | False
+  MenuBarVisible           | Boolean | False
+  CloseButton              | Boolean | True
+  Resizeable               | Boolean | False
+  LiveResize               | Boolean | False
+  MaximizeButton           | Boolean | False
+  MinimizeButton           | Boolean | True
+  MacProcID                | Int32   | 0
+  Left                     | Int32   | 0
+  Top                      | Int32   | 0
+  _mInitialControlsCreated | Int32   | 0
+)";
+
+// The help window's text areas list their keys from the last to the first. A carriage return and
+// the help text cannot stand in a cell: <CR> and <help text> stand for them.
+inline const char kDescriptionWndTextAreasWithPlaceholders[] = R"(
+  InitialParent              | String  | ""            | ""
+  DataField                  | String  | ""            | ""
+  DataSource                 | String  | ""            | ""
+  AutomaticallyCheckSpelling | Boolean | True          | True
+  Alignment                  | Int32   | 0             | 1
+  AcceptTabs                 | Boolean | False         | False
+  LimitText                  | Int32   | 0             | 0
+  ReadOnly                   | Boolean | True          | True
+  Mask                       | String  | ""            | ""
+  Text                       | String  | "<CR>"        | "<help text>"
+  Underline                  | Boolean | False         | False
+  Italic                     | Boolean | False         | False
+  Bold                       | Boolean | False         | False
+  TextFont                   | String  | "Courier"     | "Times"
+  HideSelection              | Boolean | True          | True
+  AutoDeactivate             | Boolean | True          | True
+  HelpTag                    | String  | ""            | ""
+  Visible                    | Boolean | True          | True
+  Format                     | String  | ""            | ""
+  Enabled                    | Boolean | True          | True
+  BackColor                  | Color   | #FFFFFF       | #FFFFFF
+  TextColor                  | Color   | #000000       | #000000
+  UseFocusRing               | Boolean | False         | False
+  Styled                     | Boolean | False         | True
+  ScrollbarVertical          | Boolean | True          | True
+  ScrollbarHorizontal        | Boolean | False         | False
+  Multiline                  | Boolean | True          | True
+  Border                     | Boolean | True          | True
+  TabStop                    | Boolean | True          | True
+  TabIndex                   | Int32   | 0             | 1
+  TabPanelIndex              | Int32   | 0             | 0
+  LockBottom                 | Boolean | True          | True
+  LockRight                  | Boolean | True          | True
+  LockTop                    | Boolean | True          | True
+  LockLeft                   | Boolean | True          | True
+  Height                     | Int32   | 478           | 476
+  Width                      | Int32   | 427           | 429
+  Top                        | Int32   | -1            | -1
+  Left                       | Int32   | 1             | -1
+  Index                      | Int32   | -2147483648   | -2147483648
+  Name                       | String  | "DescribeFld" | "DescribeFld2"
+)";
+
+inline std::string Replaced(std::string text, const std::string& placeholder,
+                            const std::string& value) {
+  const size_t at = text.find(placeholder);
+  if (at == std::string::npos) throw std::invalid_argument("No " + placeholder);
+  return text.replace(at, placeholder.size(), value);
+}
+
+inline const char* DescriptionWndTextAreas() {
+  static const std::string table =
+      Replaced(Replaced(kDescriptionWndTextAreasWithPlaceholders, "<CR>", "\r"), "<help text>",
+               corvane::kHelpText);
+  return table.c_str();
+}
+
 inline const char kKeyDown[] = "( TextArea, String ) as Boolean";
 inline const char kAction[] = "( PushButton )";
 inline const char kMouseDown[] = "( Canvas, Int32, Int32 ) as Boolean";
+inline const char kOpen[] = "( Canvas )";
 
 inline const std::vector<WindowTable>& ProgramWindows() {
   static const std::vector<WindowTable> windows = {
@@ -488,6 +714,26 @@ inline const std::vector<WindowTable>& ProgramWindows() {
        {},
        {},
        {}},
+      {"GraphWnd.GraphWnd",
+       [] { return corvane::GraphWnd::Instance(); },
+       kGraphWndRecord,
+       {kGraphWndCanvas, kGraphWndPushButtons},
+       {"Canvas1", "CloseBtn", "CopyBtn", "SaveBtn", "PrintBtn"},
+       {{"Canvas1", 1, "Canvas1_Open", kOpen},
+        {"CloseBtn", 15, "CloseBtn_Action", kAction},
+        {"CopyBtn", 15, "CopyBtn_Action", kAction},
+        {"SaveBtn", 15, "SaveBtn_Action", kAction},
+        {"PrintBtn", 15, "PrintBtn_Action", kAction}},
+       {}},
+      {"DescriptionWnd.DescriptionWnd",
+       [] { return corvane::DescriptionWnd::Instance(); },
+       kDescriptionWndRecord,
+       {DescriptionWndTextAreas()},
+       {"DescribeFld", "DescribeFld2"},
+       {},
+       {{"ControlMenuItem", "_ControlMenuItem_Action"},
+        {"AboutMenuItem", "_AboutMenuItem_Action"},
+        {"Print", "_Print_Action"}}},
   };
   return windows;
 }

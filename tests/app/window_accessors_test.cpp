@@ -7,7 +7,9 @@
 #include "analysis/control_wnd.h"
 #include "app/invisible_wnd.h"
 #include "help/about_wnd.h"
+#include "help/description_wnd.h"
 #include "platform/class_record.h"
+#include "plot/graph_wnd.h"
 
 namespace {
 
@@ -51,7 +53,9 @@ class NotedAboutWnd : public corvane::AboutWnd {
   Calls calls;
 };
 
-class NotedInvisibleWnd : public corvane::InvisibleWnd {
+// The sixteen menu-item accessors, which the default window and the help window both have.
+template <class Window>
+class NotedMenuItems : public Window {
  public:
   NOTED(MenuItem, WindowMenu)
   NOTED(AppleMenuItem, AboutUlk)
@@ -70,6 +74,24 @@ class NotedInvisibleWnd : public corvane::InvisibleWnd {
   NOTED(MenuItem, Print)
   NOTED(MenuItem, UntitledMenu3)
   Calls calls;
+};
+
+using NotedInvisibleWnd = NotedMenuItems<corvane::InvisibleWnd>;
+
+class NotedGraphWnd : public corvane::GraphWnd {
+ public:
+  NOTED(Canvas, Canvas1)
+  NOTED(PushButton, CloseBtn)
+  NOTED(PushButton, CopyBtn)
+  NOTED(PushButton, SaveBtn)
+  NOTED(PushButton, PrintBtn)
+  Calls calls;
+};
+
+class NotedDescriptionWnd : public NotedMenuItems<corvane::DescriptionWnd> {
+ public:
+  NOTED(TextArea, DescribeFld)
+  NOTED(TextArea, DescribeFld2)
 };
 
 #undef NOTED
@@ -93,6 +115,8 @@ TEST(WindowAccessorsTest, AccessorsCalledThroughTheRecordReachAReplacement) {
   ExpectEveryAccessorReachesTheReplacement<NotedControlWnd>(corvane::ControlWnd::Lookup());
   ExpectEveryAccessorReachesTheReplacement<NotedAboutWnd>(corvane::AboutWnd::Lookup());
   ExpectEveryAccessorReachesTheReplacement<NotedInvisibleWnd>(corvane::InvisibleWnd::Lookup());
+  ExpectEveryAccessorReachesTheReplacement<NotedGraphWnd>(corvane::GraphWnd::Lookup());
+  ExpectEveryAccessorReachesTheReplacement<NotedDescriptionWnd>(corvane::DescriptionWnd::Lookup());
 
   NotedControlWnd window;
   EXPECT_EQ(

@@ -58,11 +58,13 @@ void _NewAppInstance() {
   platform::_RuntimeRegisterAppObject(app);
 }
 
+// The application object keeps its handlers, so they hold it weakly, as a window's own menu
+// handlers hold their window: a strong hold would be a cycle that keeps it for ever.
 void _ApplicationAddMenuHandlers() {
   for (const char* item : {"AboutUlk", "AboutMenuItem"}) {
     const std::string handler = std::string("_") + item + "_Action";
     App()->_AddMenuHandler(
-        item, platform::DelegateFromMethodTable(App(), handler, kMenuHandlerSignature, false));
+        item, platform::DelegateFromMethodTable(App(), handler, kMenuHandlerSignature, true));
   }
 }
 

@@ -23,7 +23,18 @@ int32_t AnyCount(fuzzing::FuzzInput& input) {
 }
 
 platform::Color AnyColor(fuzzing::FuzzInput& input) {
-  return platform::RGB(input.Byte(), input.Byte(), input.Byte());
+  const uint8_t red = input.Byte();
+  const uint8_t green = input.Byte();
+  return platform::RGB(red, green, input.Byte());
+}
+
+// The two values in reading order.
+struct Pair {
+  double first, second;
+};
+Pair AnyPair(fuzzing::FuzzInput& input) {
+  const double first = input.Double();
+  return {first, input.Double()};
 }
 
 // Kept for the whole run: the application object holds on to them.
@@ -43,26 +54,47 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzzing::FuzzInput input(data, size);
   auto graph = std::make_shared<corvane::GxLineGraph>();
   // Each setting is changed or left at its default as the input says.
-  if (input.Flag()) graph->SetXRange(input.Double(), input.Double());
-  if (input.Flag()) graph->SetYRange(input.Double(), input.Double());
+  if (input.Flag()) {
+    const Pair range = AnyPair(input);
+    graph->SetXRange(range.first, range.second);
+  }
+  if (input.Flag()) {
+    const Pair range = AnyPair(input);
+    graph->SetYRange(range.first, range.second);
+  }
   if (input.Flag()) graph->SetXMarks(AnyCount(input));
   if (input.Flag()) graph->SetYMarks(AnyCount(input));
   if (input.Flag()) graph->SetPointRadius(AnyCount(input));
   if (input.Flag()) graph->SetLegend(input.Int32());
-  if (input.Flag()) graph->SetGridLines(input.Flag(), input.Flag());
+  if (input.Flag()) {
+    const bool xLines = input.Flag();
+    graph->SetGridLines(xLines, input.Flag());
+  }
   if (input.Flag()) graph->SetLabelAxes(input.Flag());
   if (input.Flag()) graph->SetLabelXVals(input.Flag());
   if (input.Flag()) graph->SetLabelYVals(input.Flag());
-  if (input.Flag()) graph->SetAxisLabels(input.Text(40), input.Text(40));
-  if (input.Flag()) graph->SetNumberFormats(input.Text(40), input.Text(40));
+  if (input.Flag()) {
+    const std::string xTitle = input.Text(40);
+    graph->SetAxisLabels(xTitle, input.Text(40));
+  }
+  if (input.Flag()) {
+    const std::string xFormat = input.Text(40);
+    graph->SetNumberFormats(xFormat, input.Text(40));
+  }
   if (input.Flag()) graph->SetBackColor(AnyColor(input));
-  if (input.Flag()) graph->SetBackGradient(AnyColor(input), AnyColor(input), input.Int32());
+  if (input.Flag()) {
+    const platform::Color top = AnyColor(input);
+    const platform::Color bottom = AnyColor(input);
+    graph->SetBackGradient(top, bottom, input.Int32());
+  }
   const uint32_t lines = input.Upto(4);
   for (uint32_t line = 0; line < lines; ++line) {
-    graph->NewLine(input.Text(24), AnyColor(input));
+    const std::string label = input.Text(24);
+    graph->NewLine(label, AnyColor(input));
     const uint32_t points = input.Upto(16);
     for (uint32_t point = 0; point < points; ++point) {
-      graph->NewPoint(static_cast<int32_t>(line), input.Double(), input.Double());
+      const Pair xy = AnyPair(input);
+      graph->NewPoint(static_cast<int32_t>(line), xy.first, xy.second);
     }
   }
   // Pictures stay small: the size is not what is under test, and a large one only slows the run.
@@ -76,6 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                          picture->Height() == (empty ? 0 : height),
                      "DrawGraph gives a picture of the asked size");
   } catch (const platform::RuntimeException&) {
+    // The framework's own exceptions are answers; anything else ends the run as a finding.
   }
   return 0;
 }

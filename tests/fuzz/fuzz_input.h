@@ -12,7 +12,9 @@
 namespace fuzzing {
 
 // Reads typed values from the fuzzer's bytes, front to back. Past the end every read gives zero or
-// the empty text, so any input is a complete test case.
+// the empty text, so any input is a complete test case. Read each value into a variable of its own
+// before passing it on: compilers evaluate function arguments in different orders, and an input
+// must mean the same to the libFuzzer build (clang) and to the replay (any compiler).
 class FuzzInput {
  public:
   FuzzInput(const uint8_t* data, size_t size) : data_(data), size_(size) {}
@@ -53,7 +55,8 @@ class FuzzInput {
                                         -2147483648.5};
     const uint8_t selector = Byte();
     if (selector < 2 * std::size(kEdges)) return kEdges[selector % std::size(kEdges)];
-    uint64_t bits = (static_cast<uint64_t>(UInt32()) << 32) | UInt32();
+    const uint64_t high = UInt32();
+    const uint64_t bits = high << 32 | UInt32();
     double value = 0.0;
     std::memcpy(&value, &bits, sizeof value);
     return value;
@@ -61,7 +64,8 @@ class FuzzInput {
 
   // Text of up to `longest` bytes; its length comes first.
   std::string Text(size_t longest) {
-    size_t length = (static_cast<size_t>(Byte()) << 8 | Byte()) % (longest + 1);
+    const size_t high = Byte();
+    size_t length = (high << 8 | Byte()) % (longest + 1);
     length = std::min(length, size_ - std::min(position_, size_));
     std::string text(reinterpret_cast<const char*>(data_ + position_), length);
     position_ += length;

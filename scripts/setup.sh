@@ -27,9 +27,10 @@ corvane_install_missing() {
   fi
 }
 
+# Extra arguments go to the configure step (test.sh turns warnings into errors there).
 corvane_build() {
   local root
   root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-  cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
   cmake --build "$root/build" -j "$(nproc)"
 }

@@ -21,8 +21,9 @@ const ClassRecord& Application::Lookup() {
 
 void Application::_AddMenuHandler(const std::string& itemName,
                                   const std::shared_ptr<Delegate>& handler) {
-  NotNil(handler);
-  menuHandlers_[itemName] = handler;
+  // The application owns its registrations; one holding the application itself strongly would
+  // keep it alive for ever.
+  menuHandlers_[itemName] = NotNil(handler).TargetIs(this) ? handler->WithWeakTarget() : handler;
 }
 
 bool Application::HandleMenuCommand(const std::string& itemName) {

@@ -1,12 +1,27 @@
 #include "platform/control.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 #include "platform/control_data.h"
 #include "platform/property_value.h"
 #include "platform/unhandled_exception.h"
 
 namespace platform {
+namespace {
+
+// Wider and taller than any screen, and small enough that Qt's arithmetic on a control's edges
+// cannot overflow an int and a style's picture of the control stays a sensible size.
+constexpr int32_t kLargestExtent = 8192;
+
+int32_t OnScreenPosition(int32_t position) {
+  return std::clamp(position, -kLargestExtent, kLargestExtent);
+}
+int32_t OnScreenSize(int32_t size) {
+  return std::clamp(size, 0, kLargestExtent);
+}
+
+}  // namespace
 
 RectControl::RectControl()
     : data_(std::make_unique<RectControlData>()), index_(kNoControlArrayIndex) {}
@@ -95,13 +110,13 @@ bool RectControl::HasEvent(int32_t /*eventNumber*/) const {
 void RectControl::ApplyProperty(const std::string& key, const PropertyValue& value) {
   QWidget& widget = data_->Widget();
   if (key == "Left") {
-    widget.move(value.AsInt32(), widget.y());
+    widget.move(OnScreenPosition(value.AsInt32()), widget.y());
   } else if (key == "Top") {
-    widget.move(widget.x(), value.AsInt32());
+    widget.move(widget.x(), OnScreenPosition(value.AsInt32()));
   } else if (key == "Width") {
-    widget.resize(value.AsInt32(), widget.height());
+    widget.resize(OnScreenSize(value.AsInt32()), widget.height());
   } else if (key == "Height") {
-    widget.resize(widget.width(), value.AsInt32());
+    widget.resize(widget.width(), OnScreenSize(value.AsInt32()));
   } else if (key == "Name") {
     SetName(value.AsString());
   } else if (key == "Index") {

@@ -5,9 +5,11 @@
 namespace platform {
 namespace {
 
+// Never destroyed by static destruction: the windows' widgets must go before the Qt application,
+// which RuntimeExit sees to; a process that ends without it leaves both to the operating system.
 std::map<std::string, std::shared_ptr<Window>>& OpenWindows() {
-  static std::map<std::string, std::shared_ptr<Window>> windows;
-  return windows;
+  static auto* windows = new std::map<std::string, std::shared_ptr<Window>>();
+  return *windows;
 }
 
 }  // namespace

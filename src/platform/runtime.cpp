@@ -1,7 +1,6 @@
 #include "platform/runtime.h"
 
 #include <QApplication>
-#include <memory>
 
 #include "platform/background_task.h"
 #include "platform/event_loop.h"
@@ -10,12 +9,16 @@
 
 namespace platform {
 namespace {
-std::unique_ptr<QApplication> application;
+// Released by RuntimeExit alone, never by static destruction: when a process ends without
+// RuntimeExit (a test or tool that links the framework), Qt's own statics may already be gone by
+// then, and destroying the application after them crashes. Such a process leaves it to the
+// operating system.
+QApplication* application = nullptr;
 }  // namespace
 
 void RuntimeInit(int& argc, char** argv) {
   if (application) return;
-  application = std::make_unique<QApplication>(argc, argv);
+  application = new QApplication(argc, argv);
   // The program ends by Quit alone (the main window's Close event), never because the last
   // visible window went away: during the splash no window may be visible for a moment.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -32,7 +35,8 @@ int32_t RuntimeExit() {
   // The windows still open go before the application object their widgets need.
   ReleaseFrameworkGlobals();
   if (application) QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  application.reset();
+  delete application;
+  application = nullptr;
   return QuitStatus();
 }
 

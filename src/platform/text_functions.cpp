@@ -126,7 +126,7 @@ std::string FieldOfLastSplit(const std::string& text, char separator, int32_t in
 
 struct FormatSpec {
   bool alwaysSign = false;
-  int minimumIntegerDigits = 0;
+  size_t minimumIntegerDigits = 0;
   int decimals = 0;
 };
 
@@ -207,25 +207,25 @@ std::string Format(double value, const std::string& spec) {
 
   char buffer[512];
   char* end = buffer + sizeof buffer;
-  char* digits = ScaledRoundedDigits(std::fabs(value), parsed.decimals, end);
-  const bool isZero = *digits == '0' && digits + 1 == end;
-  const std::ptrdiff_t wanted = parsed.minimumIntegerDigits + parsed.decimals;
-  while (end - digits < wanted) *--digits = '0';
+  const char* digits = ScaledRoundedDigits(std::fabs(value), parsed.decimals, end);
+  const auto digitCount = static_cast<size_t>(end - digits);
+  const bool isZero = *digits == '0' && digitCount == 1;
+  // The leading zeros a format asks for can be any number, so they go into the text, never into
+  // the buffer.
+  const size_t wanted = parsed.minimumIntegerDigits + static_cast<size_t>(parsed.decimals);
+  const size_t leadingZeros = wanted > digitCount ? wanted - digitCount : 0;
 
   std::string text;
-  text.reserve(static_cast<size_t>(end - digits) + 2);
+  text.reserve(leadingZeros + digitCount + 2);
   // A value that rounds to zero shows no minus sign.
   if (value < 0 && !isZero) {
     text += '-';
   } else if (parsed.alwaysSign) {
     text += '+';
   }
-  const char* point = end - parsed.decimals;
-  text.append(digits, static_cast<size_t>(point - digits));
-  if (parsed.decimals > 0) {
-    text += '.';
-    text.append(point, static_cast<size_t>(end - point));
-  }
+  text.append(leadingZeros, '0');
+  text.append(digits, digitCount);
+  if (parsed.decimals > 0) text.insert(text.end() - parsed.decimals, '.');
   return text;
 }
 

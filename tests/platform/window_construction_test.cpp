@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+#include <memory>
+
 #include "platform/implicit_instances.h"
 #include "platform/property_record.h"
+#include "platform/push_button.h"
 #include "platform/set_properties.h"
 #include "platform/user_simulation.h"
 #include "support/scripted_user_interaction.h"
@@ -116,6 +121,38 @@ TEST_F(WindowConstructionTest, ADamagedRecordChangesNothing) {
                platform::PropertyRecordException);
   EXPECT_EQ(field->Text(), "");
   EXPECT_EQ(field->Left(), 10);
+}
+
+// A record may carry any Int32 for a control's place and size. Far beyond any screen they are
+// held to what one can show, before Qt does arithmetic on them (an edge past the Int32 range) or
+// draws them (a style picture the size of a button a billion pixels high).
+TEST_F(WindowConstructionTest, AControlRecordBeyondAnyScreenIsHeldToOne) {
+  constexpr int32_t kLargest = std::numeric_limits<int32_t>::max();
+  constexpr int32_t kSmallest = std::numeric_limits<int32_t>::min();
+  struct Case {
+    int32_t left, top, width, height;
+    int32_t shownLeft, shownTop, shownWidth, shownHeight;
+  };
+  const Case cases[] = {
+      {10, kLargest, 100, 20, 10, 8192, 100, 20},
+      {kSmallest, kSmallest, 80, 1000000000, -8192, -8192, 80, 8192},
+      {0, 0, kLargest, -5, 0, 0, 8192, 0},
+      {-300, 7000, 120, 30, -300, 7000, 120, 30},
+  };
+  auto window = TestWnd::Instance();
+  for (const Case& c : cases) {
+    auto button = std::make_shared<platform::PushButton>();
+    window->_AddControl("Button", button);
+    // Place first, then size, as records list them.
+    platform::_SetProperties(
+        button, PropertyRecord(
+                    {{"Left", c.left}, {"Top", c.top}, {"Width", c.width}, {"Height", c.height}}));
+    ASSERT_EQ(button->Left(), c.shownLeft);
+    ASSERT_EQ(button->Top(), c.shownTop);
+    ASSERT_EQ(button->Width(), c.shownWidth);
+    ASSERT_EQ(button->Height(), c.shownHeight);
+  }
+  platform::ProcessPendingEvents();  // and every one of them drawn
 }
 
 }  // namespace

@@ -1,0 +1,28 @@
+#include "platform/runtime.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/event_loop.h"
+#include "test_wnd.h"
+
+namespace {
+
+using testing_support::TestWnd;
+
+// A test or tool program that links the framework may end with exit() and never reach
+// RuntimeExit. Whatever the framework still holds then (the Qt application, an open window) must
+// not be torn down after Qt's own statics are gone.
+TEST(RuntimeTest, AProcessThatEndsWithoutRuntimeExitEndsCleanly) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        TestWnd::Instance()->Show();
+        platform::ProcessPaintAndTimerEvents();
+        std::exit(0);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace

@@ -73,14 +73,5 @@ TEST(Array2DTest, BothDimensionsAreCheckedThroughEveryRedim) {
   EXPECT_THROW(grid.Redim(-2, 0), OutOfBoundsException);
 }
 
-TEST(ArrayTest, BoundsErrorIsAFrameworkExceptionNamedByItsClass) {
-  try {
-    DoubleArray(0)(1);
-    FAIL() << "no exception";
-  } catch (const RuntimeException& exception) {
-    EXPECT_STREQ(exception.ClassName(), "OutOfBoundsException");
-  }
-}
-
 }  // namespace
 }  // namespace platform

@@ -4,7 +4,7 @@
 
 #include "platform/delegate.h"
 #include "platform/invoker.h"
-#include "test_wnd.h"
+#include "platform/window.h"
 
 namespace {
 
@@ -91,6 +91,10 @@ TEST(ClassRecordTest, TheSubclassReplacementIsFoundFirstAndCastsCheckTheClass) {
   EXPECT_THROW(platform::RuntimeCheckCast<Series>(nullptr), platform::NilObjectException);
   EXPECT_THROW(platform::RuntimeNewObject(platform::RuntimeNewClass("Abstract", nullptr)),
                platform::RuntimeException);
+  // A registration naming an operation the class lacks fails instead of losing the event.
+  EXPECT_THROW(
+      platform::RuntimeNewClass("Other", &platform::Window::Lookup()).SetEventHandler("Close"),
+      platform::RuntimeException);
 }
 
 // A registration that fails part way leaves neither its record global nor its name behind, so it
@@ -130,26 +134,6 @@ TEST(ClassRecordTest, AWeakDelegateRaisesNilObjectOnceItsTargetIsGone) {
   EXPECT_THROW(platform::DelegateFromMethodTable(platform::RuntimeNewObject(Series::Lookup()),
                                                  "Missing", "", true),
                platform::RuntimeException);
-}
-
-TEST(ClassRecordTest, WindowsOwnOperationsHeadAWindowClassMethodTable) {
-  testing_support::TestWnd::Reset();
-  const platform::ClassRecord& record = testing_support::TestWnd::Lookup();
-  Names names = MethodNames(record);
-  names.resize(6);
-  EXPECT_EQ(names, (Names{"Show", "Hide", "Close", "Title", "SetTitle", "Layout"}));
-  // A registration naming an operation the class lacks fails instead of losing the event.
-  EXPECT_THROW(
-      platform::RuntimeNewClass("Other", &platform::Window::Lookup()).SetEventHandler("Close"),
-      platform::RuntimeException);
-
-  auto window = testing_support::TestWnd::Instance();
-  window->Hide();
-  record.FindMethod("Show")->invoker(*window, {});
-  EXPECT_TRUE(window->Visible());
-  record.FindMethod("SetTitle")->invoker(*window, {Value("Renamed")});
-  EXPECT_EQ(window->Title(), "Renamed");
-  testing_support::TestWnd::Reset();
 }
 
 }  // namespace

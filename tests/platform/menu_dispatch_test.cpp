@@ -2,6 +2,7 @@
 
 #include "menu_test_app.h"
 #include "platform/event_loop.h"
+#include "platform/exceptions.h"
 #include "platform/menu_dispatch.h"
 #include "support/scripted_user_interaction.h"
 
@@ -91,6 +92,27 @@ TEST_F(MenuDispatchTest, AnExceptionFromAnEventOrAHandlerIsReportedAndGoesNoFurt
   EXPECT_NO_THROW(Choose("Print"));
   EXPECT_EQ(messages_->messages, (Journal{"Unhandled NilObjectException: Nil object",
                                           "Unhandled OutOfBoundsException: Index out of bounds"}));
+}
+
+TEST(MenuItemTest, LookupSearchesTheWholeTreeAndFindsNothingForAnUnknownName) {
+  auto bar = testing_support::MakeTestMenuBar();
+  EXPECT_EQ(bar->_Lookup("UntitledMenu0"), bar->Item(1));
+  EXPECT_EQ(bar->_Lookup("EditPaste"), bar->Item(1)->Item(4));
+  EXPECT_EQ(bar->_Lookup("UntitledMenu3"), nullptr);
+  bar->Item(2)->Append(std::make_shared<platform::MenuItem>());
+  EXPECT_EQ(bar->_Lookup(""), nullptr) << "an unnamed item bears no name";
+  // A title looks among its own items only.
+  EXPECT_EQ(bar->Item(0)->_Lookup("FileQuit"), bar->Item(0)->Item(1));
+  EXPECT_EQ(bar->Item(0)->_Lookup("EditCut"), nullptr);
+}
+
+TEST(MenuItemTest, MisuseRaisesTheFrameworksExceptions) {
+  platform::MenuItem menu;
+  EXPECT_THROW(menu.Append(nullptr), platform::NilObjectException);
+  EXPECT_EQ(menu.Count(), 0);
+  menu.Append(std::make_shared<platform::MenuItem>());
+  EXPECT_THROW(menu.Item(1), platform::OutOfBoundsException);
+  EXPECT_THROW(menu.Item(-1), platform::OutOfBoundsException);
 }
 
 }  // namespace

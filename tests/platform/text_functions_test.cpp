@@ -4,6 +4,7 @@
 
 #include <limits>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace platform {
@@ -94,29 +95,22 @@ TEST(ValTest, ReadsTheNumberAtTheStartOfTheText) {
   for (const auto& [text, value] : cases) EXPECT_EQ(Val(text), value) << '"' << text << '"';
 }
 
-TEST(NthFieldTest, FieldsCountFromOneAndMissingOnesAreEmpty) {
-  EXPECT_EQ(NthField("a,b,c", ",", 1), "a");
-  EXPECT_EQ(NthField("a,b,c", ",", 3), "c");
-  EXPECT_EQ(NthField("a--b--c", "--", 2), "b");
-  EXPECT_EQ(NthField("a,,c", ",", 2), "");
-  EXPECT_EQ(NthField("\rx", "\r", 1), "");
-  EXPECT_EQ(NthField("\rx", "\r", 2), "x");
-  EXPECT_EQ(NthField("x\r", "\r", 2), "");
-  EXPECT_EQ(NthField("a,b", ",", 3), "");
-  EXPECT_EQ(NthField("a,b", ",", 0), "");
-  EXPECT_EQ(NthField("a--b", "--", 0), "");
-  EXPECT_EQ(NthField("", ",", 1), "");
-}
-
-// A carriage return directly before a line feed makes one ending; any other CR or LF is one.
-TEST(ReplaceLineEndingsTest, EveryKindOfEndingBecomesTheGivenOne) {
-  EXPECT_EQ(ReplaceLineEndings("a\rb\nc\r\nd", "|"), "a|b|c|d");
+// Fields count from one and missing ones are empty. A carriage return directly before a line feed
+// makes one ending; any other CR or LF is one.
+TEST(FieldsAndLineEndingsTest, SplitAndReplaceWhereTheSeparatorsSay) {
+  const std::tuple<const char*, const char*, int32_t, const char*> fields[] = {
+      {"a,b,c", ",", 1, "a"}, {"a,b,c", ",", 3, "c"}, {"a--b--c", "--", 2, "b"},
+      {"a,,c", ",", 2, ""},   {"\rx", "\r", 1, ""},   {"\rx", "\r", 2, "x"},
+      {"x\r", "\r", 2, ""},   {"a,b", ",", 3, ""},    {"a,b", ",", 0, ""},
+      {"a--b", "--", 0, ""},  {"", ",", 1, ""}};
+  for (const auto& [text, separator, n, field] : fields) {
+    EXPECT_EQ(NthField(text, separator, n), field) << text << " " << n;
+  }
+  const std::pair<const char*, const char*> endings[] = {
+      {"a\rb\nc\r\nd", "a|b|c|d"}, {"a\r\r\nb", "a||b"}, {"a\n\rb", "a||b"},
+      {"\r\n\r\n", "||"},          {"a\n\nb", "a||b"},   {"no endings", "no endings"}};
+  for (const auto& [text, replaced] : endings) EXPECT_EQ(ReplaceLineEndings(text, "|"), replaced);
   EXPECT_EQ(ReplaceLineEndings("a\rb", "\r\n"), "a\r\nb");
-  EXPECT_EQ(ReplaceLineEndings("a\r\r\nb", "|"), "a||b");
-  EXPECT_EQ(ReplaceLineEndings("a\n\rb", "|"), "a||b");
-  EXPECT_EQ(ReplaceLineEndings("\r\n\r\n", "|"), "||");
-  EXPECT_EQ(ReplaceLineEndings("a\n\nb", "|"), "a||b");
-  EXPECT_EQ(ReplaceLineEndings("no endings", "\r"), "no endings");
   EXPECT_EQ(EndOfLine(), "\n");
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -147,10 +148,8 @@ TEST_F(WindowConstructionTest, AControlRecordBeyondAnyScreenIsHeldToOne) {
     platform::_SetProperties(
         button, PropertyRecord(
                     {{"Left", c.left}, {"Top", c.top}, {"Width", c.width}, {"Height", c.height}}));
-    ASSERT_EQ(button->Left(), c.shownLeft);
-    ASSERT_EQ(button->Top(), c.shownTop);
-    ASSERT_EQ(button->Width(), c.shownWidth);
-    ASSERT_EQ(button->Height(), c.shownHeight);
+    EXPECT_EQ((std::array{button->Left(), button->Top(), button->Width(), button->Height()}),
+              (std::array{c.shownLeft, c.shownTop, c.shownWidth, c.shownHeight}));
   }
   platform::ProcessPendingEvents();  // and every one of them drawn
 }

@@ -7,43 +7,23 @@
 
 namespace {
 
-using testing_support::CorvaneSession;
-
 int passes = 0;
 
-void CountPass() {
-  ++passes;
-}
-
-// Counts the passes through the background task while it lives.
-class CountedPasses {
- public:
-  CountedPasses() : previous_(platform::detail::backgroundTaskHook) {
-    passes = 0;
-    platform::SetBackgroundTaskHook(&CountPass);
-  }
-  ~CountedPasses() { platform::SetBackgroundTaskHook(previous_); }
-  CountedPasses(const CountedPasses&) = delete;
-  CountedPasses& operator=(const CountedPasses&) = delete;
-
- private:
-  platform::BackgroundTaskHook previous_;
-};
-
-using BackgroundTaskPassesTest = CorvaneSession;
+using BackgroundTaskPassesTest = testing_support::CorvaneSession;
 
 // Every loop of Corvane's own code yields once per pass, also the short ones that build the menu
 // bar and register menu handlers.
 TEST_F(BackgroundTaskPassesTest, MenuBuildingAndHandlerRegistrationYieldOncePerPass) {
   auto window = corvane::ControlWnd::Instance();
-  {
-    CountedPasses counted;
-    window->AddMenuHandlers(window);
-    EXPECT_EQ(passes, 2) << "one per menu item the main window handles";
-  }
+  const platform::BackgroundTaskHook previous = platform::detail::backgroundTaskHook;
+  platform::SetBackgroundTaskHook([] { ++passes; });
+  passes = 0;
+  window->AddMenuHandlers(window);
+  EXPECT_EQ(passes, 2) << "one per menu item the main window handles";
   corvane::Menu::ReleaseInstance();
-  CountedPasses counted;
+  passes = 0;
   corvane::Menu::Instance();
+  platform::SetBackgroundTaskHook(previous);
   // Twelve items appended, each after a search of the bar's titles that passes the titles before
   // its own: none for File's two, one for Edit's six, two for Window's four.
   EXPECT_EQ(passes, 12 + 0 * 2 + 1 * 6 + 2 * 4);

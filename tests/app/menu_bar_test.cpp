@@ -90,24 +90,4 @@ TEST_F(MenuBarTest, WhileTheMainWindowIsActiveItsItemsAndBothAboutItemsAreEnable
   EXPECT_EQ(User().messages, Names{});
 }
 
-// Pasted text does not pass the key filter: only typed keys do.
-TEST_F(MenuBarTest, EigenvaluesPasteIntoTheMainWindowByEditPasteAndByCtrlV) {
-  StartUp();
-  auto window = platform::RuntimeCheckCast<corvane::ControlWnd>(OpenMainWindow());
-  platform::ActivateWindow(window);
-  std::shared_ptr<platform::TextArea> field = window->EigenFld();
-  const std::string copied = "3.5\r1e-3\r+2,5";
-  field->SetFocus();
-  platform::PasteText(field, copied);  // puts the text on the clipboard
-
-  field->SetText("");
-  EXPECT_TRUE(platform::ChooseMenuItem("EditPaste"));
-  EXPECT_EQ(field->Text(), copied);
-  field->SetText("");
-  platform::PressShortcut("Cmd+V");
-  EXPECT_EQ(field->Text(), copied);
-  EXPECT_EQ(User().beeps, 0);
-  EXPECT_EQ(window->NVarsFld()->Text(), "");
-}
-
 }  // namespace

@@ -7,7 +7,6 @@
 #include "platform/background_task.h"
 #include "platform/user_interaction.h"
 #include "platform/user_simulation.h"
-#include "support/scripted_user_interaction.h"
 #include "test_wnd.h"
 
 namespace {
@@ -16,25 +15,7 @@ using testing_support::BoxWnd;
 using testing_support::TestWnd;
 using Journal = std::vector<std::string>;
 
-class ControlEventsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    TestWnd::Reset();
-    BoxWnd::Reset();
-  }
-  void TearDown() override {
-    TestWnd::Reset();
-    BoxWnd::Reset();
-    platform::ProcessPendingEvents();
-  }
-  // The window, with its construction left out of the journal.
-  static std::shared_ptr<TestWnd> Opened() {
-    auto window = TestWnd::Instance();
-    TestWnd::journal.clear();
-    return window;
-  }
-  testing_support::ScriptedUserInteractionGuard user_;
-};
+using ControlEventsTest = testing_support::TestWindowsTest;
 
 TEST_F(ControlEventsTest, TheKeyFilterSeesEveryTypedKeyAndSwallowsThoseItReturnsTrueFor) {
   TestWnd::swallowedKeys = "x";

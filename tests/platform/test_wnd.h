@@ -1,16 +1,21 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "box_wnd.h"
 #include "platform/canvas.h"
 #include "platform/class_record.h"
 #include "platform/push_button.h"
 #include "platform/text_area.h"
+#include "platform/user_simulation.h"
 #include "platform/window.h"
+#include "support/scripted_user_interaction.h"
 
 namespace testing_support {
 
@@ -53,6 +58,27 @@ class TestWnd : public platform::Window {
   std::shared_ptr<C> Control(const std::string& name) {
     return platform::RuntimeCheckCast<C>(_ControlByName(name));
   }
+};
+
+// Neither test window open before or after a test, their journals empty, every message recorded.
+class TestWindowsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetWindows(); }
+  void TearDown() override {
+    ResetWindows();
+    platform::ProcessPendingEvents();
+  }
+  static void ResetWindows() {
+    TestWnd::Reset();
+    BoxWnd::Reset();
+  }
+  // The window, with its construction left out of the journal.
+  static std::shared_ptr<TestWnd> Opened() {
+    auto window = TestWnd::Instance();
+    TestWnd::journal.clear();
+    return window;
+  }
+  ScriptedUserInteractionGuard user_;
 };
 
 }  // namespace testing_support

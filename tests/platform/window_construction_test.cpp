@@ -10,7 +10,6 @@
 #include "platform/push_button.h"
 #include "platform/set_properties.h"
 #include "platform/user_simulation.h"
-#include "support/scripted_user_interaction.h"
 #include "test_wnd.h"
 
 namespace {
@@ -19,15 +18,7 @@ using platform::PropertyRecord;
 using testing_support::TestWnd;
 using Journal = std::vector<std::string>;
 
-class WindowConstructionTest : public ::testing::Test {
- protected:
-  void SetUp() override { TestWnd::Reset(); }
-  void TearDown() override {
-    TestWnd::Reset();
-    platform::ProcessPendingEvents();
-  }
-  testing_support::ScriptedUserInteractionGuard messages_;
-};
+using WindowConstructionTest = testing_support::TestWindowsTest;
 
 TEST_F(WindowConstructionTest, HooksRunInTableOrderThenOpenEventsThenTheWindowShows) {
   auto window = TestWnd::Instance();
@@ -40,7 +31,7 @@ TEST_F(WindowConstructionTest, HooksRunInTableOrderThenOpenEventsThenTheWindowSh
   EXPECT_EQ(window->Width(), 320);
   EXPECT_FLOAT_EQ(window->NameFld()->TextSize(), 12.0f);  // set in code, beside the record
   EXPECT_EQ(window->NameFld()->TextFont(), "Courier");
-  EXPECT_TRUE(messages_->messages.empty());
+  EXPECT_TRUE(user_->messages.empty());
 }
 
 TEST_F(WindowConstructionTest, AFailingHookDiscardsTheHalfBuiltWindow) {

@@ -10,7 +10,6 @@
 #include "platform/property_record.h"
 #include "platform/set_properties.h"
 #include "platform/user_simulation.h"
-#include "support/scripted_user_interaction.h"
 #include "test_wnd.h"
 
 namespace {
@@ -78,21 +77,11 @@ TEST(WindowPlacementTest, AGivenPositionMovesOnlyAsFarAsTheTitleBarNeeds) {
 }
 
 // The same rules applied to windows as they appear, on the test screen's available area.
-class PlacedWindowsTest : public ::testing::Test {
+class PlacedWindowsTest : public testing_support::TestWindowsTest {
  protected:
-  void SetUp() override {
-    TestWnd::Reset();
-    BoxWnd::Reset();
-  }
-  void TearDown() override {
-    TestWnd::Reset();
-    BoxWnd::Reset();
-    platform::ProcessPendingEvents();
-  }
   static int32_t Centre(int32_t start, int32_t length) { return start + length / 2; }
 
   const ScreenRect available_ = platform::AvailableScreenArea();
-  testing_support::ScriptedUserInteractionGuard messages_;
 };
 
 TEST_F(PlacedWindowsTest, DocumentWindowsWithoutAPlaceCascadeFromTheTopLeft) {

@@ -75,6 +75,10 @@ TEST_F(MenuDispatchTest, QuitQuitsUnlessAHandlerClaimsIt) {
   EXPECT_TRUE(Choose("FileQuit"));
   EXPECT_FALSE(platform::QuitRequested());
   window_->AddHandler("FileQuit", false);
+  app_->AddJournallingHandler("FileQuit", true);
+  EXPECT_TRUE(Choose("FileQuit"));
+  EXPECT_FALSE(platform::QuitRequested());
+  app_->AddJournallingHandler("FileQuit", false);
   EXPECT_TRUE(Choose("FileQuit"));
   EXPECT_TRUE(platform::QuitRequested());
   EXPECT_EQ(platform::QuitStatus(), 0);

@@ -101,6 +101,7 @@ const ShapeCase kShapes[] = {
     {kLine, 12, kMinInt, 12, kMaxInt, 1, 1, {{12, 0, 12, 29}}},
     {kFillRect, 35, 28, kMaxInt, kMaxInt, 1, 1, {{35, 28, 39, 29}}},
     {kFillOval, 20 - kFar, 15 - kFar, 2 * kFar + 1, 2 * kFar + 1, 1, 1, {{0, 0, 39, 29}}},
+    {kFillOval, 20 - kMaxInt / 2, 15 - kMaxInt / 2, kMaxInt, kMaxInt, 1, 1, {{0, 0, 39, 29}}},
     {kLine, kMinInt, kMinInt, kMinInt + 5, kMaxInt, 1, 1, {}},
     {kLine, kMaxInt, kMaxInt, kMaxInt, kMaxInt, 1, 1, {}},
     {kFillRect, kMinInt, kMinInt, kMaxInt, kMaxInt, 1, 1, {}},  // ends at -2

@@ -283,6 +283,8 @@ void Graphics::FillOval(int32_t x, int32_t y, int32_t width, int32_t height) {
   Wide w = width;
   Wide h = height;
   Wide limit = w * w * h * h;
+  // Widened first: width + 1 overflows Int32 for the widest box.
+  const int64_t halfWidth = (static_cast<int64_t>(width) + 1) / 2;
   int64_t firstRow = std::max<int64_t>(y, 0);
   int64_t lastRow = std::min<int64_t>(static_cast<int64_t>(y) + height, canvas.Height()) - 1;
   for (int64_t row = firstRow; row <= lastRow; ++row) {
@@ -290,7 +292,7 @@ void Graphics::FillOval(int32_t x, int32_t y, int32_t width, int32_t height) {
     Wide rowTerm = v * v * w * w;
     // The covered columns are symmetric about the centre: find the half-span by bisection.
     int64_t low = 0;
-    int64_t high = (width + 1) / 2;  // columns from the box's left edge to its middle
+    int64_t high = halfWidth;  // columns from the box's left edge to its middle
     // Smallest column offset c in [0, high) from the left edge that is inside.
     while (low < high) {
       int64_t middle = low + (high - low) / 2;
@@ -301,7 +303,7 @@ void Graphics::FillOval(int32_t x, int32_t y, int32_t width, int32_t height) {
         low = middle + 1;
       }
     }
-    if (low >= (width + 1) / 2) continue;
+    if (low >= halfWidth) continue;
     int64_t left = static_cast<int64_t>(x) + low;
     int64_t right = static_cast<int64_t>(x) + width - low;
     canvas.Span(row, left, right, pixel);

@@ -25,7 +25,6 @@ namespace {
 using Texts = std::vector<std::string>;
 
 constexpr char kGraphRefusal[] = "Corvane must be calculated before graph can be displayed.";
-constexpr char kRangeRefusal[] = "Variables must range from 3-99";
 
 // The columns of the window's content drawn darker than mid-grey inside the rectangle: from the
 // leftmost to the rightmost, or an empty span (first > second) for a blank rectangle.
@@ -112,24 +111,6 @@ TEST_F(ControlWndTest, CalculateFillsTheReportAndOpensTheGraphUntilClear) {
   EXPECT_EQ(window->NVarsFld()->Text(), "9");
   platform::ClickButton(window->GraphBtn());
   EXPECT_EQ(User().messages, Texts{kGraphRefusal});
-}
-
-TEST_F(ControlWndTest, RefusedInputChangesNothingAndTheGraphStaysClosed) {
-  auto window = Window();
-  platform::PasteText(window->EigenFld(), "3\r2\r1");
-  Calculate();  // no count
-  platform::TypeText(window->NVarsFld(), "2");
-  Calculate();
-  EXPECT_EQ(window->EigenFld()->Text(), "3\r2\r1");
-  EXPECT_EQ(Module1::gN, 0);
-
-  window->EigenFld()->SetText("");
-  platform::TypeText(window->NVarsFld(), "\b5");
-  Calculate();
-  EXPECT_EQ(Module1::dirty, "");
-  platform::ClickButton(window->GraphBtn());
-  EXPECT_EQ(User().messages,
-            (Texts{kRangeRefusal, kRangeRefusal, "No Eigenvalues.", kGraphRefusal}));
 }
 
 // The accessors keep a successful read for the whole process, so this must come before any read.

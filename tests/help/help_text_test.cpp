@@ -56,8 +56,6 @@ const std::string kRuler(32, '=');
 TEST(HelpTextTest, IsSeventyFiveLinesOfPlainAsciiSeparatedByCarriageReturnsAlone) {
   const std::string text = kHelpText;
   EXPECT_EQ(HelpLines().size(), 75u);
-  EXPECT_EQ(text.find('\n'), std::string::npos);
-  EXPECT_EQ(text.find('\t'), std::string::npos);
   EXPECT_TRUE(std::all_of(text.begin(), text.end(),
                           [](char c) { return c == '\r' || (c >= 0x20 && c < 0x7F); }));
   EXPECT_NE(text.back(), '\r');

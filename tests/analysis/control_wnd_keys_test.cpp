@@ -51,13 +51,5 @@ TEST_F(ControlWndKeysTest, ShiftTabIsRefusedLikeTabAndCalculateLeavesTheFocusInT
   EXPECT_EQ(User().messages.size(), 1u);
 }
 
-TEST_F(ControlWndKeysTest, PastedTextIsNotFiltered) {
-  platform::PasteText(Window()->EigenFld(), "1e-3");
-  EXPECT_EQ(Window()->EigenFld()->Text(), "1e-3");
-  platform::PasteText(Window()->NVarsFld(), "a.");
-  EXPECT_EQ(Window()->NVarsFld()->Text(), "a.");
-  EXPECT_EQ(User().beeps, 0);
-}
-
 }  // namespace
 }  // namespace corvane

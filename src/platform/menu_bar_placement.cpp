@@ -14,8 +14,6 @@
 namespace platform {
 namespace {
 
-constexpr int32_t kDocumentWindowFrame = 0;
-
 std::weak_ptr<MenuTarget> TargetOf(Window& window) {
   return std::dynamic_pointer_cast<Window>(window.weak_from_this().lock());
 }

@@ -149,7 +149,7 @@ void Window::RaiseOpenEvents() {
 
 void Window::Show() {
   if (closed_) return;
-  if (frame_ == 1) return;  // the kind of window that is never shown
+  if (frame_ == kNeverShownWindowFrame) return;
   shown_ = true;
   showWhenConstructed_ = true;
   ShowWidget();

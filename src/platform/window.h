@@ -22,6 +22,11 @@ class MenuBar;
 class WindowWidget;
 struct WindowData;
 
+// The kinds of window a record's Frame selects.
+constexpr int32_t kDocumentWindowFrame = 0;
+constexpr int32_t kNeverShownWindowFrame = 1;
+constexpr int32_t kBoxWindowFrame = 2;
+
 // A top-level window. A program's window class derives from it and describes itself in its class
 // record: its operations, and in the event table which of them handle the window's events. The
 // framework builds the window (Constructor) and raises its events through that table.
@@ -67,7 +72,7 @@ class Window : public Object, public PropertyTarget, public MenuTarget {
   int32_t Width() const;
   int32_t Height() const;
 
-  // Frame 0 is a document window, 1 a window that is never shown, 2 a box without a title bar.
+  // One of the kinds above: a document window, one that is never shown, a box without a title bar.
   int32_t Frame() const { return frame_; }
 
   std::shared_ptr<platform::MenuBar> MenuBar() const { return menuBar_; }

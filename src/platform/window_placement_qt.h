@@ -9,10 +9,6 @@ namespace platform {
 
 class WindowWidget;
 
-// The window kinds (a window's Frame) that are placed differently.
-constexpr int32_t kDocumentWindowFrame = 0;
-constexpr int32_t kBoxWindowFrame = 2;
-
 // Moves the window's widget, just before it is shown, to its place by the rules of
 // window_placement.h: a given position (anything but 0, 0) kept on screen; otherwise a document
 // window cascaded from the top-left, a box centred over the active document window or the screen.

@@ -6,8 +6,10 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTextEdit>
 #include <QTimer>
 #include <algorithm>
+#include <vector>
 
 #include "platform/control_data.h"
 #include "platform/event_loop.h"
@@ -180,9 +182,17 @@ std::shared_ptr<void> RunFromEventLoop(std::function<void()> action, int32_t del
 
 std::shared_ptr<Picture> CaptureWindowContent(const std::shared_ptr<Window>& window) {
   WindowContentWidget& content = WidgetOrNil(window).Content();
+  // The caret blinks on a timer: left out, so that one state always gives the same picture.
+  const QList<QTextEdit*> fields = content.findChildren<QTextEdit*>();
+  std::vector<int> caretWidths;
+  for (QTextEdit* field : fields) {
+    caretWidths.push_back(field->cursorWidth());
+    field->setCursorWidth(0);
+  }
   auto picture = std::make_shared<Picture>(0, 0);
   picture->Data().image =
       content.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  for (qsizetype i = 0; i < fields.size(); ++i) fields[i]->setCursorWidth(caretWidths[i]);
   return picture;
 }
 

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "app/module1.h"
-#include "fixed_wall_clock.h"
 #include "platform/arrays.h"
 #include "recording_scree_window.h"
 #include "report_lines.h"
+#include "support/corvane_session.h"
 
 namespace corvane {
 namespace {
@@ -35,18 +35,13 @@ std::string Verdicts(const Texts& lines) {
   return verdicts;
 }
 
-class ScreeCalculationTest : public ::testing::Test {
+class ScreeCalculationTest : public testing_support::CorvaneSession {
  protected:
-  void SetUp() override { Module1::Initialize(); }
-  void TearDown() override { Module1::Initialize(); }
-
   static RecordingScreeWindow Calculate(const std::string& count, const std::string& eigenvalues) {
     RecordingScreeWindow window(count, eigenvalues);
     CalculateScree(window);
     return window;
   }
-
-  testing_support::FixedWallClock clock_;
 };
 
 // Each step's standard error is checked against the article's table by the help text's test.
@@ -59,7 +54,7 @@ TEST_F(ScreeCalculationTest, WorkedExampleFindsSevenFactorsAndKeepsTheResultsFor
   EXPECT_EQ(window.eigenvalueTextWrites, 1);
   const Texts lines = ReportLines(window.eigenvalueText);
   ASSERT_EQ(lines.size(), 27u);
-  EXPECT_EQ(lines[2], clock_.DateLine());
+  EXPECT_EQ(lines[2], ReportDateLine());
   EXPECT_EQ(Verdicts(lines), "nnnnnnnttttttttttt");
   EXPECT_EQ(lines[26], "*Critical value = 0.0500 (7 factors)");
   EXPECT_EQ(Module1::gN, 20);

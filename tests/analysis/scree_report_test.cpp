@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "fixed_wall_clock.h"
+#include "support/corvane_session.h"
 
 namespace corvane {
 namespace {
@@ -13,14 +13,15 @@ namespace {
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(ScreeReportTest, HeaderRowsAndFooterFollowTheFixedLayoutAndLineEndings) {
-  testing_support::FixedWallClock clock;
+using ScreeReportTest = testing_support::CorvaneSession;
+
+TEST_F(ScreeReportTest, HeaderRowsAndFooterFollowTheFixedLayoutAndLineEndings) {
   ScreeReport report;
   report.AppendHeader(platform::Date());
   report.AppendRow(1, 1.5, 0.0, 1.0 / 3.0);
   report.AppendFooter(1.0 / 3.0, 0.0);
   const std::string ruler = "============================================";
-  EXPECT_EQ(report.Text(), "\rCorvane \xC2\xA9 2006 the Corvane authors\r" + clock.DateLine() +
+  EXPECT_EQ(report.Text(), "\rCorvane \xC2\xA9 2006 the Corvane authors\r" + ReportDateLine() +
                                "\n\n" + ruler + "\nOrder   Eigenvalue      SE      Factor*\r" +
                                ruler + "\n  1      +1.5000       0.0000   trivial\r" + ruler +
                                "\n*Critical value = 0.3333 (0 factors)\n");
@@ -33,7 +34,7 @@ TEST(ScreeReportTest, HeaderRowsAndFooterFollowTheFixedLayoutAndLineEndings) {
 // Order right-aligned in columns 0 to 2, eigenvalue ending in column 15, standard error in
 // column 28, verdict from column 32. A number wider than its column is kept whole, so that its
 // sign and leading digits survive; the row grows instead.
-TEST(ScreeReportTest, RowsKeepTheirColumnsAndNeverCutANumber) {
+TEST_F(ScreeReportTest, RowsKeepTheirColumnsAndNeverCutANumber) {
   struct Case {
     int32_t step;
     double eigenvalue, standardError, criterion;

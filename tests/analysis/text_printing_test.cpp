@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "main_window_session.h"
 #include "platform/user_simulation.h"
+#include "support/corvane_session.h"
 #include "support/pdf_files.h"
 #include "support/printed_text.h"
 #include "support/scratch_folder.h"
@@ -46,11 +46,7 @@ TEST(PrintBlocksTest, DrawsOneBlockPerPageAndTurnsThePageOnlyWhileTextRemains) {
   }
 }
 
-const char kWorkedExample[] =
-    "5.43\r3.11\r2.24\r1.89\r1.52\r1.29\r.80\r.46\r.41\r.37\r"
-    ".35\r.33\r.30\r.28\r.25\r.24\r.21\r.20\r.18\r.15";
-
-class ReportPrintingTest : public testing_support::MainWindowSession {
+class ReportPrintingTest : public testing_support::CorvaneSession {
  protected:
   // Presses Print with a PDF file chosen in the print dialog; returns the file.
   std::string PrintToPdf() {
@@ -58,23 +54,6 @@ class ReportPrintingTest : public testing_support::MainWindowSession {
     User().QueuePdfPrinter(path);
     platform::ClickButton(Window()->PrintBtn());
     return path;
-  }
-
-  void CalculateFor(const std::string& variables, const std::string& eigenvalues) {
-    Window()->NVarsFld()->SetText(variables);
-    Window()->EigenFld()->SetText(eigenvalues);
-    Calculate();
-    ASSERT_EQ(User().messages, std::vector<std::string>{});
-  }
-
-  // The whole report in the file, in order, nothing added; its pages all it needs and no more.
-  void ExpectPrintedWhole(const std::string& path) {
-    const int pages = testing_support::PdfPageCount(path);
-    EXPECT_EQ(pages, testing_support::BlocksOfText(*Window()->EigenFld()));
-    EXPECT_EQ(Ink(testing_support::PdfText(path)), Ink(Window()->EigenFld()->Text()));
-    EXPECT_NE(Ink(testing_support::PdfPageText(path, pages)), "") << "a blank last page";
-    EXPECT_NE(testing_support::PdfFonts(path).find("LiberationMono"), std::string::npos)
-        << testing_support::PdfFonts(path);
   }
 
   testing_support::ScratchFolder folder_;
@@ -86,40 +65,54 @@ class ReportPrintingTest : public testing_support::MainWindowSession {
 TEST_F(ReportPrintingTest, OnlyAnEmptyFieldBeepsAndSaysSoWithoutADialog) {
   platform::ClickButton(Window()->PrintBtn());
   EXPECT_EQ(User().beeps, 1);
-  EXPECT_EQ(User().messages, std::vector<std::string>{"Nothing to print."});
+  EXPECT_EQ(User().boxes, (testing_support::Boxes{{"Nothing to print.", 0, ""}}));
   EXPECT_EQ(User().printDialogs, 0);
 
   Window()->EigenFld()->SetText("\r");
   platform::ClickButton(Window()->PrintBtn());
   EXPECT_EQ(User().printDialogs, 1);
   EXPECT_EQ(User().beeps, 1);
-  EXPECT_EQ(User().messages.size(), 1u);
+  EXPECT_EQ(User().boxes.size(), 1u);
   EXPECT_EQ(Window()->EigenFld()->Text(), "\r");
   EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
 }
 
-// The worked example's report takes one letter-sized page, ninety-nine variables' take two; the
-// selection does not narrow what prints.
-TEST_F(ReportPrintingTest, AReportPrintsWholeOnTheFewPagesItNeedsInTheMonospacedFont) {
-  CalculateFor("20", kWorkedExample);
-  const std::string report = Window()->EigenFld()->Text();
-  Window()->EigenFld()->SetSelStart(40);
-  Window()->EigenFld()->SetSelLength(12);
-  std::string path = PrintToPdf();
-  EXPECT_EQ(testing_support::PdfPageCount(path), 1);
-  ExpectPrintedWhole(path);
-  EXPECT_EQ(testing_support::PdfPageSize(path), "612 x 792");
-  EXPECT_EQ(Window()->EigenFld()->Text(), report);
-  EXPECT_EQ(Window()->EigenFld()->SelStart(), 40);
-  EXPECT_EQ(Window()->EigenFld()->SelLength(), 12);
+// A page holds sixty lines of the field's 12-point text. The text prints whole and in order, in
+// the monospaced font, on the pages it needs and no blank one; the selection does not narrow it.
+TEST_F(ReportPrintingTest, TheTextPrintsWholeSixtyLinesAPage) {
+  auto lines = [](int count) {
+    std::string text;
+    for (int i = 1; i <= count; ++i) text += "LINE " + std::to_string(i) + (i < count ? "\r" : "");
+    return text;
+  };
+  struct Case {
+    std::string text;
+    int pages;
+  };
+  const Case cases[] = {
+      {lines(1), 1}, {lines(60), 1}, {lines(61), 2}, {lines(120), 2}, {lines(121), 3}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.pages);
+    Window()->EigenFld()->SetText(c.text);
+    Window()->EigenFld()->SetSelStart(2);
+    Window()->EigenFld()->SetSelLength(3);
+    const std::string path = PrintToPdf();
+    EXPECT_EQ(testing_support::PdfPageCount(path), c.pages);
+    EXPECT_EQ(Ink(testing_support::PdfText(path)), Ink(c.text));
+    EXPECT_EQ(testing_support::PdfPageSize(path), "612 x 792");
+    EXPECT_NE(testing_support::PdfFonts(path).find("LiberationMono"), std::string::npos);
+    EXPECT_EQ(Window()->EigenFld()->Text(), c.text);
+    EXPECT_EQ(Window()->EigenFld()->SelLength(), 3);
+  }
+  EXPECT_EQ(User().boxes, testing_support::Boxes{});
+}
 
-  std::string eigenvalues;
-  for (int i = 99; i >= 1; --i) eigenvalues += std::to_string(i / 10.0) + "\r";
-  CalculateFor("99", eigenvalues);
-  path = PrintToPdf();
-  EXPECT_EQ(testing_support::PdfPageCount(path), 2);
-  ExpectPrintedWhole(path);
-  EXPECT_EQ(User().messages, std::vector<std::string>{});
+// The report of the worked example fits one page.
+TEST_F(ReportPrintingTest, TheWorkedExamplesReportPrintsOnOnePage) {
+  CalculateInMainWindow("20", testing_support::kWorkedExample);
+  const std::string path = PrintToPdf();
+  EXPECT_EQ(testing_support::PdfPageCount(path), 1);
+  EXPECT_EQ(Ink(testing_support::PdfText(path)), Ink(Window()->EigenFld()->Text()));
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "corvane_session.h"
 #include "platform/menu_user_simulation.h"
+#include "support/corvane_session.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "corvane_session.h"
 #include "help/description_wnd.h"
 #include "platform/menu_user_simulation.h"
+#include "support/corvane_session.h"
 
 namespace {
 

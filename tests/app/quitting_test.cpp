@@ -6,8 +6,8 @@
 
 #include "app/handle_about_menu.h"
 #include "app/module1.h"
-#include "corvane_session.h"
 #include "platform/menu_user_simulation.h"
+#include "support/corvane_session.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/module1.h"
-#include "corvane_session.h"
 #include "platform/menu_bar.h"
+#include "support/corvane_session.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/corvane_session.h"
 #include "help/help_text.h"
 #include "platform/color.h"
 #include "platform/menu_user_simulation.h"
 #include "platform/picture.h"
+#include "support/corvane_session.h"
 #include "support/pdf_files.h"
 #include "support/picture_comparison.h"
 #include "support/printed_text.h"

@@ -20,7 +20,7 @@ namespace {
 using platform::Color;
 using platform::Graphics;
 using platform::RGB;
-using testing_support::Box;
+using testing_support::InkBox;
 
 constexpr Color kWhite = RGB(255, 255, 255);
 constexpr Color kRed = RGB(255, 0, 0);
@@ -41,19 +41,19 @@ PixelSet Inked(const platform::Picture& picture) {
 }
 
 // The box around every pixel that is not white.
-Box InkedBox(const platform::Picture& picture) {
+InkBox InkedBox(const platform::Picture& picture) {
   return testing_support::DarkBox(picture, 3 * 255 - 1);
 }
 
 // The pixels of the boxes, less those of the holes; both inclusive.
-PixelSet Pixels(const std::vector<Box>& boxes, const std::vector<Box>& holes = {}) {
+PixelSet Pixels(const std::vector<InkBox>& boxes, const std::vector<InkBox>& holes = {}) {
   PixelSet pixels;
-  for (const Box& box : boxes) {
+  for (const InkBox& box : boxes) {
     for (int32_t y = box.top; y <= box.bottom; ++y) {
       for (int32_t x = box.left; x <= box.right; ++x) pixels.insert({x, y});
     }
   }
-  for (const Box& hole : holes) {
+  for (const InkBox& hole : holes) {
     for (const auto& pixel : Pixels({hole})) pixels.erase(pixel);
   }
   return pixels;
@@ -70,7 +70,7 @@ struct ShapeCase {
   Draw draw;
   int32_t a, b, c, d;  // as the call takes them
   int32_t penWidth, penHeight;
-  std::vector<Box> boxes, holes;  // the pixels it must cover, on a white 40 x 30 picture
+  std::vector<InkBox> boxes, holes;  // the pixels it must cover, on a white 40 x 30 picture
 };
 
 // Lines cover both ends whichever way they are drawn, rounding the minor coordinate to the
@@ -121,7 +121,7 @@ TEST(GraphicsTest, ShapesCoverExactlyTheirPixels) {
   }
   auto ellipse = platform::NewPicture(40, 30, 32);
   ellipse->Graphics().FillOval(5, 5, 21, 9);
-  EXPECT_EQ(InkedBox(*ellipse), (Box{5, 5, 25, 13}));
+  EXPECT_EQ(InkedBox(*ellipse), (InkBox{5, 5, 25, 13}));
   EXPECT_EQ(ellipse->PixelColor(5, 5), kWhite);
   EXPECT_NE(ellipse->PixelColor(15, 5), kWhite);
 }
@@ -145,7 +145,7 @@ TEST(GraphicsTest, TextSitsOnItsBaselineAtItsSize) {
   g.SetTextSize(12.0);
   g.SetForeColor(kRed);
   g.DrawString("Hx", 5, 20);
-  Box ink = InkedBox(*picture);
+  InkBox ink = InkedBox(*picture);
   EXPECT_GE(ink.left, 5);
   EXPECT_LE(ink.right, 5 + static_cast<int32_t>(g.StringWidth("Hx")) + 1);
   EXPECT_LE(ink.bottom, 20);  // no descenders
@@ -203,7 +203,7 @@ TEST(GraphicsTest, TurnedTextIsCentredOnItsAnchor) {
   shape->SetRotation(-1.5707963267948966);
   auto canvas = platform::NewPicture(60, 120, 32);
   canvas->Graphics().DrawObject(shape, 30, 60);
-  Box ink = InkedBox(*canvas);
+  InkBox ink = InkedBox(*canvas);
   canvas->Graphics().SetTextSize(12.0);
   int32_t height = ink.bottom - ink.top + 1;
   EXPECT_GT(height, 2 * (ink.right - ink.left + 1));  // reads along the vertical

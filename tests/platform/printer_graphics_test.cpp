@@ -19,7 +19,7 @@
 namespace {
 
 using platform::PrinterSetup;
-using testing_support::Box;
+using testing_support::InkBox;
 using testing_support::PdfPageCount;
 using testing_support::RenderPdfPage;
 using testing_support::ScratchFolder;
@@ -31,7 +31,7 @@ constexpr platform::Color kWhite = platform::RGB(255, 255, 255);
 // Ink, perhaps at an edge that the rendering smoothed: darker than light grey.
 constexpr int32_t kInk = 3 * 200;
 
-Box InkedBox(const platform::Picture& page) {
+InkBox InkedBox(const platform::Picture& page) {
   return testing_support::DarkBox(page, kInk);
 }
 
@@ -66,7 +66,7 @@ TEST_F(PrinterGraphicsTest, ShapesAreCutAtTheOriginAndAtThePapersEdges) {
   });
   auto page = RenderPdfPage(path, 1);
   ASSERT_NE(page, nullptr);
-  EXPECT_EQ(InkedBox(*page), (Box{36, 36, 611, 791}));
+  EXPECT_EQ(InkedBox(*page), (InkBox{36, 36, 611, 791}));
   EXPECT_EQ(page->PixelColor(36 + 9, 36 + 9), kBlack);
   EXPECT_EQ(page->PixelColor(36 + 10, 36 + 10), kWhite);
   EXPECT_EQ(page->PixelColor(36 + 200, 36 + 300), kBlack);
@@ -99,7 +99,7 @@ TEST_F(PrinterGraphicsTest, TextIsPrintedAtItsSizeAndPagesFollowEachOther) {
     SCOPED_TRACE(page);
     auto rendered = RenderPdfPage(path, page);
     ASSERT_NE(rendered, nullptr);
-    Box inked = InkedBox(*rendered);
+    InkBox inked = InkedBox(*rendered);
     EXPECT_NEAR(inked.left, 28 + 100 * (page - 1), 2);
     EXPECT_LE(inked.bottom, 61 + 40);  // no descenders in these words
     EXPECT_GE(inked.bottom, 61 + 40 - 2);

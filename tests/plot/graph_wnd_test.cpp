@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "analysis/main_window_session.h"
 #include "app/module1.h"
 #include "platform/clipboard.h"
 #include "platform/implicit_instances.h"
 #include "platform/picture.h"
 #include "platform/picture_export.h"
 #include "platform/user_simulation.h"
+#include "support/corvane_session.h"
 #include "support/pdf_files.h"
 #include "support/picture_comparison.h"
 #include "support/scratch_folder.h"
@@ -27,27 +27,13 @@ constexpr char kGraphRefusal[] = "Corvane must be calculated before graph can be
 constexpr char kEraseQuestion[] = "Are you sure you want to erase this graph";
 constexpr char kCopied[] = "Copied to clipboard";
 
-const char kWorkedExample[] =
-    "5.43\n3.11\n2.24\n1.89\n1.52\n1.29\n.80\n.46\n.41\n.37\n"
-    ".35\n.33\n.30\n.28\n.25\n.24\n.21\n.20\n.18\n.15";
-
-class GraphWndTest : public testing_support::MainWindowSession {
+class GraphWndTest : public testing_support::CorvaneSession {
  protected:
   // The worked example calculated in the main window, then its Graph button pressed.
   std::shared_ptr<GraphWnd> GraphOfWorkedExample() {
-    platform::TypeText(Window()->NVarsFld(), "20");
-    platform::PasteText(Window()->EigenFld(), kWorkedExample);
-    Calculate();
+    CalculateInMainWindow("20", testing_support::kWorkedExample);
     PressGraph();
     return OpenGraph();
-  }
-
-  static void PressGraph() { platform::ClickButton(Window()->GraphBtn()); }
-
-  // The open graph window, or nil.
-  static std::shared_ptr<GraphWnd> OpenGraph() {
-    return std::dynamic_pointer_cast<GraphWnd>(
-        platform::_GetImplicitWindow(GraphWnd::Lookup().name));
   }
 
   static std::shared_ptr<platform::Picture> Plot() { return OpenGraph()->Canvas1()->Backdrop(); }
@@ -80,7 +66,7 @@ TEST_F(GraphWndTest, GraphShowsThePlotAgainWithoutRebuildingAndCopiesIt) {
 
   platform::ClickButton(graph->CopyBtn());
   platform::ClickButton(graph->CopyBtn());
-  EXPECT_EQ(User().messages, (Texts{kCopied, kCopied}));
+  EXPECT_EQ(User().boxes, (testing_support::Boxes{{kCopied, 0, ""}, {kCopied, 0, ""}}));
   EXPECT_EQ(testing_support::CompareChannels(platform::Clipboard().Picture(), plot).largest, 0);
   EXPECT_EQ(Module1::dirty, "y");
 }
@@ -95,12 +81,13 @@ TEST_F(GraphWndTest, CloseAsksWhileThePlotIsFlaggedAndBeepsWhenDeclined) {
   Window()->Hide();  // closing the graph brings the main window back
   User().QueueAnswer(platform::kMsgBoxYes);
   platform::ClickButton(graph->CloseBtn());
-  EXPECT_EQ(User().questions, (Texts{kEraseQuestion, kEraseQuestion}));
+  const testing_support::Box question{kEraseQuestion, platform::kMsgBoxYesNoQuestion, ""};
+  EXPECT_EQ(User().boxes, (testing_support::Boxes{question, question}));
   EXPECT_TRUE(graph->IsClosed());
   EXPECT_TRUE(Window()->Visible());
   EXPECT_EQ(Module1::dirty, "");
   PressGraph();
-  EXPECT_EQ(User().messages, Texts{kGraphRefusal});
+  EXPECT_EQ(User().boxes.back(), (testing_support::Box{kGraphRefusal, 0, ""}));
   EXPECT_EQ(User().beeps, 1);
 }
 

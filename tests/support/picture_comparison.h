@@ -37,12 +37,12 @@ inline ChannelDifferences CompareChannels(const std::shared_ptr<platform::Pictur
 }
 
 // Inclusive pixel bounds.
-struct Box {
+struct InkBox {
   int32_t left, top, right, bottom;
-  bool operator==(const Box&) const = default;
+  bool operator==(const InkBox&) const = default;
 };
 
-inline std::ostream& operator<<(std::ostream& out, const Box& box) {
+inline std::ostream& operator<<(std::ostream& out, const InkBox& box) {
   return out << "(" << box.left << ", " << box.top << ") - (" << box.right << ", " << box.bottom
              << ")";
 }
@@ -53,8 +53,8 @@ inline bool Dark(platform::Color color, int32_t channelSumLimit) {
 }
 
 // The smallest box around every dark pixel; left > right when there is none.
-inline Box DarkBox(const platform::Picture& picture, int32_t channelSumLimit) {
-  Box box{picture.Width(), picture.Height(), -1, -1};
+inline InkBox DarkBox(const platform::Picture& picture, int32_t channelSumLimit) {
+  InkBox box{picture.Width(), picture.Height(), -1, -1};
   for (int32_t y = 0; y < picture.Height(); ++y) {
     for (int32_t x = 0; x < picture.Width(); ++x) {
       if (!Dark(picture.PixelColor(x, y), channelSumLimit)) continue;

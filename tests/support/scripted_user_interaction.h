@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,14 +12,35 @@
 
 namespace testing_support {
 
-// Records every message, question, beep and dialog, and answers from queues: questions No and
-// print and export dialogs Cancel when their queue is empty.
+// One modal box as it was asked for: its text, its buttons-and-icon code (0: OK alone) and its
+// title.
+struct Box {
+  std::string text;
+  int32_t buttons = 0;
+  std::string title;
+  bool operator==(const Box& other) const {
+    return text == other.text && buttons == other.buttons && title == other.title;
+  }
+};
+using Boxes = std::vector<Box>;
+
+inline void PrintTo(const Box& box, std::ostream* out) {
+  *out << "{\"" << box.text << "\", " << box.buttons << ", \"" << box.title << "\"}";
+}
+
+// Records every box, beep and dialog, and answers from queues: questions No and print and export
+// dialogs Cancel when their queue is empty. `boxes` holds every box in order, messages and
+// questions alike; `messages` and `questions` hold the texts of each kind.
 class ScriptedUserInteraction : public platform::UserInteraction {
  public:
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  int32_t AskQuestion(const std::string& prompt, int32_t /*buttons*/,
-                      const std::string& /*title*/) override {
+  void ShowMessage(const std::string& text) override {
+    messages.push_back(text);
+    boxes.push_back({text, 0, ""});
+  }
+  int32_t AskQuestion(const std::string& prompt, int32_t buttons,
+                      const std::string& title) override {
     questions.push_back(prompt);
+    boxes.push_back({prompt, buttons, title});
     if (answers.empty()) return platform::kMsgBoxNo;
     int32_t answer = answers.front();
     answers.pop_front();
@@ -58,6 +80,7 @@ class ScriptedUserInteraction : public platform::UserInteraction {
     platform::PrinterSetup::Paper paper;
   };
 
+  Boxes boxes;
   std::vector<std::string> messages;
   std::vector<std::string> questions;
   std::deque<int32_t> answers;

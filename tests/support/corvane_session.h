@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -13,6 +14,7 @@
 #include "app/file_types.h"
 #include "app/invisible_wnd.h"
 #include "app/menu.h"
+#include "app/module1.h"
 #include "app/startup.h"
 #include "help/about_wnd.h"
 #include "platform/application.h"
@@ -22,9 +24,15 @@
 #include "platform/folder_item.h"
 #include "platform/implicit_instances.h"
 #include "platform/user_simulation.h"
+#include "plot/graph_wnd.h"
 #include "support/scripted_user_interaction.h"
 
 namespace testing_support {
+
+// The worked example of the help text: twenty eigenvalues, one a line.
+inline constexpr char kWorkedExample[] =
+    "5.43\n3.11\n2.24\n1.89\n1.52\n1.29\n.80\n.46\n.41\n.37\n"
+    ".35\n.33\n.30\n.28\n.25\n.24\n.21\n.20\n.18\n.15";
 
 // Installs a tick counter that moves `step` at every reading, so a splash never waits in real
 // time, and runs `onReading` before each so a test can look at the program then. Returns the count
@@ -43,25 +51,33 @@ inline std::shared_ptr<int> InstallSteppingTicks(int64_t first, int64_t step,
 }
 
 // Corvane's process globals in a known state for every test: nothing open or registered but the
-// classes and fresh shared results (Initialize), a clock a second ahead at every reading, every
-// message recorded. The bundle is a missing folder, as the picture accessors keep a successful
-// read for the whole process.
+// classes and fresh shared results (Initialize), a clock a second ahead at every reading, a fixed
+// date for reports, every box, beep and dialog scripted and recorded. The bundle is an empty
+// folder, as the picture accessors keep a successful read for the whole process: no test reads a
+// picture unless it means to.
 class CorvaneSession : public ::testing::Test {
  protected:
   static constexpr int64_t kStartTicks = 60 * 1000;
+  static constexpr std::chrono::seconds kReportMoment{1161964800};
 
   void SetUp() override {
     ForgetEverything();
-    platform::SetApplicationBundleResourcesForTests(
-        (std::filesystem::temp_directory_path() / "corvane-app-tests-no-bundle").string());
+    std::filesystem::remove_all(emptyBundle_);
+    std::filesystem::create_directories(emptyBundle_);
+    platform::SetApplicationBundleResourcesForTests(emptyBundle_.string());
     InstallSteppingTicks(kStartTicks, 60);
+    platform::SetWallClockForTests(
+        [] { return std::chrono::system_clock::time_point(kReportMoment); });
     corvane::Initialize();
   }
 
   void TearDown() override {
     ForgetEverything();
     platform::SetTicksSourceForTests({});
+    platform::SetWallClockForTests(nullptr);
     platform::SetApplicationBundleResourcesForTests("");
+    std::filesystem::remove_all(emptyBundle_);
+    corvane::Module1::Initialize();
   }
 
   // The framework's start: document types, application object, default window (the splash).
@@ -80,8 +96,29 @@ class CorvaneSession : public ::testing::Test {
   static std::shared_ptr<platform::Window> OpenDefaultWindow() {
     return platform::_GetImplicitWindow(corvane::InvisibleWnd::Lookup().name);
   }
+  static std::shared_ptr<corvane::GraphWnd> OpenGraph() {
+    return std::dynamic_pointer_cast<corvane::GraphWnd>(
+        platform::_GetImplicitWindow(corvane::GraphWnd::Lookup().name));
+  }
   static bool Shown(const std::shared_ptr<platform::Window>& window) {
     return window && window->Visible();
+  }
+
+  // The main window, made when there is none, and its buttons pressed as a person would.
+  static std::shared_ptr<corvane::ControlWnd> Window() { return corvane::ControlWnd::Instance(); }
+  static void Calculate() { platform::ClickButton(Window()->CalculateBtn()); }
+  static void PressGraph() { platform::ClickButton(Window()->GraphBtn()); }
+  // The count and eigenvalues typed and pasted into the main window, then Calculate pressed.
+  static void CalculateInMainWindow(const std::string& count, const std::string& eigenvalues) {
+    platform::TypeText(Window()->NVarsFld(), count);
+    platform::PasteText(Window()->EigenFld(), eigenvalues);
+    Calculate();
+  }
+
+  // The date line of a report made during the test.
+  static std::string ReportDateLine() {
+    const platform::Date date{std::chrono::system_clock::time_point(kReportMoment)};
+    return "Date: " + date.ShortDate() + "  " + date.ShortTime();
   }
 
   ScriptedUserInteraction& User() { return *user_; }
@@ -98,6 +135,8 @@ class CorvaneSession : public ::testing::Test {
   }
 
   ScriptedUserInteractionGuard user_;
+  const std::filesystem::path emptyBundle_ =
+      std::filesystem::temp_directory_path() / "corvane-tests-empty-bundle";
 };
 
 }  // namespace testing_support

@@ -48,6 +48,7 @@ TEST_F(ScreeReportTest, RowsKeepTheirColumnsAndNeverCutANumber) {
       {12, -12.25, 0.01, 0.05, " 12     -12.2500       0.0100   trivial"},
       {1, 1000000.0, 0.5, 0.05, "  1 +1000000.0000       0.5000   nontrivial"},
       {2, 999999.0, 0.5, 0.05, "  2 +999999.0000       0.5000   nontrivial"},
+      {9, 1000000.0, 0.5, 0.05, "  9 +1000000.0000       0.5000   nontrivial"},
       {10, 123456789.0, 0.5, 0.05, " 10+123456789.0000       0.5000   nontrivial"},
       {2, kInfinity, kNaN, 0.05, "  2         +INF          NaN   nontrivial"},
   };

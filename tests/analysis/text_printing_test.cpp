@@ -9,7 +9,6 @@
 #include "platform/user_simulation.h"
 #include "support/corvane_session.h"
 #include "support/pdf_files.h"
-#include "support/printed_text.h"
 #include "support/scratch_folder.h"
 
 namespace corvane {

@@ -3,11 +3,10 @@
 #include <chrono>
 #include <thread>
 
-#include "box_wnd.h"
 #include "platform/background_task.h"
 #include "platform/user_interaction.h"
 #include "platform/user_simulation.h"
-#include "test_wnd.h"
+#include "support/test_windows.h"
 
 namespace {
 

@@ -2,13 +2,11 @@
 
 #include <algorithm>
 
-#include "box_wnd.h"
-#include "menu_test_app.h"
 #include "platform/event_loop.h"
 #include "platform/menu_user_simulation.h"
 #include "platform/user_simulation.h"
 #include "support/scripted_user_interaction.h"
-#include "test_wnd.h"
+#include "support/test_windows.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "menu_test_app.h"
 #include "platform/event_loop.h"
 #include "platform/exceptions.h"
 #include "platform/menu_dispatch.h"
 #include "support/scripted_user_interaction.h"
+#include "support/test_windows.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "platform/event_loop.h"
-#include "test_wnd.h"
+#include "support/test_windows.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "platform/push_button.h"
 #include "platform/set_properties.h"
 #include "platform/user_simulation.h"
-#include "test_wnd.h"
+#include "support/test_windows.h"
 
 namespace {
 

@@ -5,12 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "box_wnd.h"
 #include "platform/class_record.h"
 #include "platform/property_record.h"
 #include "platform/set_properties.h"
 #include "platform/user_simulation.h"
-#include "test_wnd.h"
+#include "support/test_windows.h"
 
 namespace {
 

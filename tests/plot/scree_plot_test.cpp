@@ -53,6 +53,7 @@ const PlotCase kPlotCases[] = {
     {"plot-below-one", {0.4, 0.3, 0.2, 0.1}, -0.05, 0.8, 1},
     {"plot-no-factors", {2.6, 1.2, 0.9, 0.5, 0.2}, 0, 0, 0},
     {"plot-count-beyond-the-rows", {2.6, 1.2, 0.9, 0.5, 0.2}, 0, 0, 7},
+    {"plot-count-is-the-last-row", {2.6, 1.2, 0.9, 0.5, 0.2}, -0.5, 3.0, 5},
     {"plot-line-leaves-the-range", {2.2, 1.0, 0.6, 0.3, 0.1}, -1.5, 5.0, 1},
     {"plot-99-variables", Decaying(99, 50, 0.1), -0.05, 10.0, 40},
 };

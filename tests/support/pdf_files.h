@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +11,16 @@
 
 // Reads printed PDF files back through poppler's command-line tools.
 namespace testing_support {
+
+// The text without its blanks, line breaks and page breaks: what must come out of a printer in the
+// same order, however the lines were wrapped.
+inline std::string Ink(const std::string& text) {
+  std::string ink;
+  for (char c : text) {
+    if (!std::isspace(static_cast<unsigned char>(c))) ink += c;
+  }
+  return ink;
+}
 
 // What a command prints on its standard output.
 inline std::string CommandOutput(const std::string& command) {

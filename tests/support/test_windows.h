@@ -1,5 +1,12 @@
 #pragma once
 
+// The framework's own test windows, menu bar and application object: window classes described
+// the way the program's are, whose handlers note what they saw, so that the framework's tests can
+// drive them as a person would.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -8,14 +15,107 @@
 
 #include "platform/apple_menu_item.h"
 #include "platform/application.h"
+#include "platform/canvas.h"
 #include "platform/class_record.h"
 #include "platform/delegate.h"
 #include "platform/invoker.h"
 #include "platform/menu_bar.h"
 #include "platform/menu_target.h"
+#include "platform/push_button.h"
 #include "platform/quit_menu_item.h"
+#include "platform/text_area.h"
+#include "platform/user_simulation.h"
+#include "platform/window.h"
+#include "support/scripted_user_interaction.h"
 
 namespace testing_support {
+
+// A borderless box without a close box that takes keys and clicks itself, like an About box: any
+// of them notes itself in `journal` and hides the box.
+class BoxWnd : public platform::Window {
+ public:
+  static std::shared_ptr<BoxWnd> Instance();
+  static const platform::ClassRecord& Lookup();
+
+  void Layout();
+  void CreateControls();
+  bool Event_KeyDown(std::string key) { return Dismiss("KeyDown " + key); }
+  bool Event_MouseDown(int32_t x, int32_t y) {
+    return Dismiss("MouseDown " + std::to_string(x) + "," + std::to_string(y));
+  }
+
+  static std::vector<std::string> journal;
+  static void Reset();
+
+ private:
+  bool Dismiss(const std::string& entry);
+};
+
+
+
+// A window class of the tests' own, described the way the program's windows are: a class record,
+// a window record, a creation list and handlers bound by name. Every handler notes what it saw in
+// `journal`; tests steer the handlers through the static hooks.
+class TestWnd : public platform::Window {
+ public:
+  static std::shared_ptr<TestWnd> Instance();
+  static const platform::ClassRecord& Lookup();
+
+  std::shared_ptr<platform::TextArea> NameFld() { return Control<platform::TextArea>("NameFld"); }
+  std::shared_ptr<platform::TextArea> CodeFld() { return Control<platform::TextArea>("CodeFld"); }
+  std::shared_ptr<platform::PushButton> OkBtn() { return Control<platform::PushButton>("OkBtn"); }
+  std::shared_ptr<platform::Canvas> Picture() { return Control<platform::Canvas>("Picture"); }
+
+  void Layout();
+  void CreateControls();
+  void AddMenuHandlers(std::shared_ptr<platform::Window> self);
+  bool NameFld_KeyDown(std::shared_ptr<platform::TextArea> field, std::string key);
+  void OkBtn_Action(std::shared_ptr<platform::PushButton> button);
+  void Picture_Open(std::shared_ptr<platform::Canvas> canvas);
+  bool Picture_MouseDown(std::shared_ptr<platform::Canvas> canvas, int32_t x, int32_t y);
+  void Event_Open();
+  void Event_Close() { journal.push_back("Close"); }
+  void Event_Activate() { journal.push_back("Activate"); }
+  void Event_EnableMenuItems() { journal.push_back("EnableMenuItems"); }
+  bool _HelloItem_Action();
+
+  static std::vector<std::string> journal;
+  static std::function<void(TestWnd&)> okAction;  // runs after OkBtn_Action noted the click
+  static std::string swallowedKeys;               // the keys NameFld_KeyDown consumes
+  static bool failLayout;
+  static bool givesPosition;  // false: the record leaves the place to the framework
+  // Closes the open window, if any, and clears the journal and the hooks.
+  static void Reset();
+
+ private:
+  template <class C>
+  std::shared_ptr<C> Control(const std::string& name) {
+    return platform::RuntimeCheckCast<C>(_ControlByName(name));
+  }
+};
+
+// Neither test window open before or after a test, their journals empty, every message recorded.
+class TestWindowsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetWindows(); }
+  void TearDown() override {
+    ResetWindows();
+    platform::ProcessPendingEvents();
+  }
+  static void ResetWindows() {
+    TestWnd::Reset();
+    BoxWnd::Reset();
+  }
+  // The window, with its construction left out of the journal.
+  static std::shared_ptr<TestWnd> Opened() {
+    auto window = TestWnd::Instance();
+    TestWnd::journal.clear();
+    return window;
+  }
+  ScriptedUserInteractionGuard user_;
+};
+
+
 
 // A bar shaped like the program's: File, Edit and Window menus, plus HelloItem (Cmd+K), which
 // nothing enables unless a test does.

@@ -4,12 +4,19 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "platform/picture.h"
 
 namespace testing_support {
+
+inline bool UpdatingSnapshots() {
+  const char* update = std::getenv("CORVANE_UPDATE_SNAPSHOTS");
+  return update && *update == '1';
+}
 
 // Holds a rendering to the committed picture tests/snapshots/<name>.png, pixel for pixel. On a
 // difference the rendering is written to <build>/snapshot-diffs/<name>.png for a person to look
@@ -19,7 +26,7 @@ inline ::testing::AssertionResult MatchesSnapshot(const std::shared_ptr<platform
   if (!got) return ::testing::AssertionFailure() << name << ": nothing was rendered";
   const std::filesystem::path committed =
       std::filesystem::path(CORVANE_SNAPSHOTS) / (name + ".png");
-  if (const char* update = std::getenv("CORVANE_UPDATE_SNAPSHOTS"); update && *update == '1') {
+  if (UpdatingSnapshots()) {
     got->SavePng(committed.string());
     return ::testing::AssertionSuccess();
   }
@@ -48,6 +55,26 @@ inline ::testing::AssertionResult MatchesSnapshot(const std::shared_ptr<platform
   got->SavePng((diffs / (name + ".png")).string());
   return ::testing::AssertionFailure() << name << " differs from its snapshot: " << difference
                                        << "; the rendering is in " << diffs.string();
+}
+
+// Holds a text to the committed tests/snapshots/<name>.txt, as MatchesSnapshot a picture.
+inline ::testing::AssertionResult MatchesTextSnapshot(const std::string& got,
+                                                      const std::string& name) {
+  const std::filesystem::path committed =
+      std::filesystem::path(CORVANE_SNAPSHOTS) / (name + ".txt");
+  if (UpdatingSnapshots()) {
+    std::ofstream(committed, std::ios::binary) << got;
+    return ::testing::AssertionSuccess();
+  }
+  std::stringstream expected;
+  expected << std::ifstream(committed, std::ios::binary).rdbuf();
+  if (expected.str() == got) return ::testing::AssertionSuccess();
+  const std::filesystem::path diffs(CORVANE_SNAPSHOT_DIFFS);
+  std::filesystem::create_directories(diffs);
+  std::ofstream(diffs / (name + ".txt"), std::ios::binary) << got;
+  return ::testing::AssertionFailure()
+         << name << " differs from its snapshot; the text is in " << diffs.string() << ":\n"
+         << got;
 }
 
 }  // namespace testing_support

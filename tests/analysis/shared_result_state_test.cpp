@@ -15,21 +15,6 @@ class SharedResultStateTest : public ::testing::Test {
   void TearDown() override { Module1::Initialize(); }
 };
 
-TEST_F(SharedResultStateTest, InitializeStartsFromTheLoadTimeValues) {
-  Module1::Initialize();
-  Module1::dirty = "y";
-  Module1::gN = 20;
-  Module1::gCV = 7.0;
-  Module1::newlinecolor = 1;
-  (*Module1::gArray)(99, 3) = 1.0;
-  Module1::Initialize();
-  EXPECT_EQ(Module1::dirty, "");
-  EXPECT_EQ(Module1::gN, 0);
-  EXPECT_EQ(Module1::gCV, 0.0);
-  EXPECT_EQ(Module1::newlinecolor, 0);
-  EXPECT_EQ((*Module1::gArray)(99, 3), 0.0);
-}
-
 // After Finalize the array is gone: a calculation that needs it raises instead of crashing, and
 // one refused for its count never needed it.
 TEST_F(SharedResultStateTest, ACalculationAfterFinalizeRaisesInsteadOfCrashing) {

@@ -14,7 +14,7 @@ using testing_support::BoxWnd;
 using testing_support::TestWnd;
 using Journal = std::vector<std::string>;
 
-using ControlEventsTest = testing_support::TestWindowsTest;
+using ControlEventsTest = testing_support::FrameworkSession;
 
 TEST_F(ControlEventsTest, TheKeyFilterSeesEveryTypedKeyAndSwallowsThoseItReturnsTrueFor) {
   TestWnd::swallowedKeys = "x";

@@ -16,22 +16,17 @@ using testing_support::TestWnd;
 using Names = std::vector<std::string>;
 
 // The application's bar shown in a test window that has none of its own, driven as a person would.
-class MenuBarViewTest : public ::testing::Test {
+class MenuBarViewTest : public testing_support::FrameworkSession {
  protected:
   void SetUp() override {
-    TestWnd::Reset();
-    platform::ResetQuitForTests();
+    FrameworkSession::SetUp();
     app_ = MenuTestApp::Register(testing_support::MakeTestMenuBar());
     window_ = TestWnd::Instance();
     platform::ActivateWindow(window_);
   }
   void TearDown() override {
     window_.reset();
-    TestWnd::Reset();
-    BoxWnd::Reset();
-    platform::_RuntimeRegisterAppObject(nullptr);
-    platform::ResetQuitForTests();
-    platform::ProcessPendingEvents();
+    FrameworkSession::TearDown();
   }
 
   std::string LastOfAppJournal() const { return app_->journal.back(); }
@@ -43,7 +38,6 @@ class MenuBarViewTest : public ::testing::Test {
 
   std::shared_ptr<MenuTestApp> app_;
   std::shared_ptr<TestWnd> window_;
-  testing_support::ScriptedUserInteractionGuard messages_;
 };
 
 TEST_F(MenuBarViewTest, DocumentWindowsShowABarAboveTheirUnchangedContentAndBoxesNone) {

@@ -12,17 +12,13 @@ using testing_support::FakeWindowTarget;
 using testing_support::MenuTestApp;
 using Journal = std::vector<std::string>;
 
-class MenuDispatchTest : public ::testing::Test {
+class MenuDispatchTest : public testing_support::FrameworkSession {
  protected:
   void SetUp() override {
+    FrameworkSession::SetUp();
     bar_ = testing_support::MakeTestMenuBar();
     app_ = MenuTestApp::Register(bar_);
     window_ = std::make_shared<FakeWindowTarget>(app_->journal);  // one journal for both
-    platform::ResetQuitForTests();
-  }
-  void TearDown() override {
-    platform::_RuntimeRegisterAppObject(nullptr);
-    platform::ResetQuitForTests();
   }
 
   platform::MenuItem& Item(const std::string& name) { return NotNil(bar_->_Lookup(name)); }
@@ -33,7 +29,6 @@ class MenuDispatchTest : public ::testing::Test {
   std::shared_ptr<platform::MenuBar> bar_;
   std::shared_ptr<MenuTestApp> app_;
   std::shared_ptr<FakeWindowTarget> window_;
-  testing_support::ScriptedUserInteractionGuard messages_;
 };
 
 // Every refresh starts from AutoEnable alone (no text area has the focus here, so no Edit item
@@ -94,8 +89,8 @@ TEST_F(MenuDispatchTest, AnExceptionFromAnEventOrAHandlerIsReportedAndGoesNoFurt
   };
   app_->_AddMenuHandler("Print", platform::RuntimeCreateDelegate(failing, "Print", app_, "", true));
   EXPECT_NO_THROW(Choose("Print"));
-  EXPECT_EQ(messages_->messages, (Journal{"Unhandled NilObjectException: Nil object",
-                                          "Unhandled OutOfBoundsException: Index out of bounds"}));
+  EXPECT_EQ(user_->messages, (Journal{"Unhandled NilObjectException: Nil object",
+                                      "Unhandled OutOfBoundsException: Index out of bounds"}));
 }
 
 TEST(MenuItemTest, LookupSearchesTheWholeTreeAndFindsNothingForAnUnknownName) {

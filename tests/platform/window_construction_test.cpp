@@ -18,7 +18,7 @@ using platform::PropertyRecord;
 using testing_support::TestWnd;
 using Journal = std::vector<std::string>;
 
-using WindowConstructionTest = testing_support::TestWindowsTest;
+using WindowConstructionTest = testing_support::FrameworkSession;
 
 TEST_F(WindowConstructionTest, HooksRunInTableOrderThenOpenEventsThenTheWindowShows) {
   auto window = TestWnd::Instance();

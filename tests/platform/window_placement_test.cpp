@@ -76,7 +76,7 @@ TEST(WindowPlacementTest, AGivenPositionMovesOnlyAsFarAsTheTitleBarNeeds) {
 }
 
 // The same rules applied to windows as they appear, on the test screen's available area.
-class PlacedWindowsTest : public testing_support::TestWindowsTest {
+class PlacedWindowsTest : public testing_support::FrameworkSession {
  protected:
   static int32_t Centre(int32_t start, int32_t length) { return start + length / 2; }
 

@@ -17,12 +17,18 @@
 #include "platform/application.h"
 #include "platform/canvas.h"
 #include "platform/class_record.h"
+#include "platform/control_creation.h"
 #include "platform/delegate.h"
+#include "platform/event_loop.h"
+#include "platform/implicit_instances.h"
 #include "platform/invoker.h"
+#include "platform/label.h"
 #include "platform/menu_bar.h"
 #include "platform/menu_target.h"
+#include "platform/property_record.h"
 #include "platform/push_button.h"
 #include "platform/quit_menu_item.h"
+#include "platform/set_properties.h"
 #include "platform/text_area.h"
 #include "platform/user_simulation.h"
 #include "platform/window.h"
@@ -34,24 +40,61 @@ namespace testing_support {
 // of them notes itself in `journal` and hides the box.
 class BoxWnd : public platform::Window {
  public:
-  static std::shared_ptr<BoxWnd> Instance();
-  static const platform::ClassRecord& Lookup();
+  static std::shared_ptr<BoxWnd> Instance() { return platform::ImplicitInstance<BoxWnd>(); }
+  static const platform::ClassRecord& Lookup() {
+    static platform::ClassRecord* ctbl = nullptr;
+    static const platform::ClassRecord& record = platform::DefineClass<BoxWnd>(
+        ctbl, "BoxWnd.BoxWnd", &platform::Window::Lookup(),
+        {platform::Method("Layout", "%%", &BoxWnd::Layout),
+         platform::Method("CreateControls", "%%", &BoxWnd::CreateControls),
+         platform::Method("Event_KeyDown", "%b%s", &BoxWnd::Event_KeyDown),
+         platform::Method("Event_MouseDown", "%b%i4i4", &BoxWnd::Event_MouseDown)},
+        {"Layout", "CreateControls", "KeyDown", "MouseDown"});
+    return record;
+  }
 
-  void Layout();
-  void CreateControls();
+  void Layout() {
+    platform::_SetProperties(*this, platform::PropertyRecord({{"Width", 200},
+                                                              {"Height", 100},
+                                                              {"Frame", 2},
+                                                              {"CloseButton", false},
+                                                              {"Visible", true}}));
+  }
+  // A label and a disabled picture, as an About box has; clicks on either belong to the box.
+  void CreateControls() {
+    using platform::PropertyRecord;
+    platform::CreateControlsFromList(
+        *this,
+        {{&platform::Label::Lookup,
+          "Notice",
+          nullptr,
+          PropertyRecord({{"Left", 0}, {"Top", 80}, {"Width", 200}, {"Height", 20}}),
+          {}},
+         {&platform::Canvas::Lookup,
+          "Badge",
+          nullptr,
+          PropertyRecord(
+              {{"Left", 50}, {"Top", 10}, {"Width", 100}, {"Height", 50}, {"Enabled", false}}),
+          {}}});
+  }
   bool Event_KeyDown(std::string key) { return Dismiss("KeyDown " + key); }
   bool Event_MouseDown(int32_t x, int32_t y) {
     return Dismiss("MouseDown " + std::to_string(x) + "," + std::to_string(y));
   }
 
-  static std::vector<std::string> journal;
-  static void Reset();
+  static inline std::vector<std::string> journal;
+  static void Reset() {
+    if (auto open = platform::_GetImplicitWindow(Lookup().name)) open->Close();
+    journal.clear();
+  }
 
  private:
-  bool Dismiss(const std::string& entry);
+  bool Dismiss(const std::string& entry) {
+    journal.push_back(entry);
+    Hide();
+    return false;
+  }
 };
-
-
 
 // A window class of the tests' own, described the way the program's windows are: a class record,
 // a window record, a creation list and handlers bound by name. Every handler notes what it saw in
@@ -93,29 +136,6 @@ class TestWnd : public platform::Window {
     return platform::RuntimeCheckCast<C>(_ControlByName(name));
   }
 };
-
-// Neither test window open before or after a test, their journals empty, every message recorded.
-class TestWindowsTest : public ::testing::Test {
- protected:
-  void SetUp() override { ResetWindows(); }
-  void TearDown() override {
-    ResetWindows();
-    platform::ProcessPendingEvents();
-  }
-  static void ResetWindows() {
-    TestWnd::Reset();
-    BoxWnd::Reset();
-  }
-  // The window, with its construction left out of the journal.
-  static std::shared_ptr<TestWnd> Opened() {
-    auto window = TestWnd::Instance();
-    TestWnd::journal.clear();
-    return window;
-  }
-  ScriptedUserInteractionGuard user_;
-};
-
-
 
 // A bar shaped like the program's: File, Edit and Window menus, plus HelloItem (Cmd+K), which
 // nothing enables unless a test does.
@@ -216,6 +236,30 @@ class FakeWindowTarget : public platform::MenuTarget {
  private:
   std::vector<std::string>& journal_;
   std::map<std::string, bool> results_;
+};
+
+// Nothing open or registered before or after a test: the test windows closed, their journals and
+// hooks cleared, no application object, no quit pending; every box, beep and dialog scripted.
+class FrameworkSession : public ::testing::Test {
+ protected:
+  void SetUp() override { Reset(); }
+  void TearDown() override {
+    Reset();
+    platform::ProcessPendingEvents();
+  }
+  static void Reset() {
+    TestWnd::Reset();
+    BoxWnd::Reset();
+    platform::_RuntimeRegisterAppObject(nullptr);
+    platform::ResetQuitForTests();
+  }
+  // The window, with its construction left out of the journal.
+  static std::shared_ptr<TestWnd> Opened() {
+    auto window = TestWnd::Instance();
+    TestWnd::journal.clear();
+    return window;
+  }
+  ScriptedUserInteractionGuard user_;
 };
 
 }  // namespace testing_support

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "app/module1.h"
@@ -57,9 +59,7 @@ TEST_F(ScreeCalculationTest, WorkedExampleFindsSevenFactorsAndKeepsTheResultsFor
   EXPECT_EQ(lines[2], ReportDateLine());
   EXPECT_EQ(Verdicts(lines), "nnnnnnnttttttttttt");
   EXPECT_EQ(lines[26], "*Critical value = 0.0500 (7 factors)");
-  EXPECT_EQ(Module1::gN, 20);
-  EXPECT_EQ(Module1::gCV, 7.0);
-  EXPECT_EQ(Module1::dirty, "y");
+  EXPECT_EQ((std::tuple{Module1::gN, Module1::gCV, Module1::dirty}), (std::tuple{20, 7.0, "y"}));
   ASSERT_EQ(Module1::gArray->Ubound(1), 20);  // and five columns, or ResultRow throws
   // Ordinal, eigenvalue, standard error, slope and intercept; the last two rows have no step.
   EXPECT_EQ(ResultRow(0), std::vector<double>(6, 0.0));
@@ -104,13 +104,11 @@ TEST_F(ScreeCalculationTest, CountOutsideThreeToNinetyNineChangesNothing) {
     SCOPED_TRACE(std::string("count \"") + count + "\"");
     RecordingScreeWindow window = Calculate(count, "1\r2\r3");
     EXPECT_EQ(window.messages, Texts{"Variables must range from 3-99"});
-    EXPECT_EQ(window.eigenvalueTextWrites, 0);
-    EXPECT_EQ(Module1::gN, 5);
-    EXPECT_EQ(Module1::gCV, 2.0);
-    EXPECT_EQ(Module1::dirty, "y");
+    EXPECT_EQ((std::tuple{window.eigenvalueTextWrites, Module1::gN, Module1::gCV, Module1::dirty}),
+              (std::tuple{0, 5, 2.0, "y"}));
     ASSERT_EQ(Module1::gArray.get(), array);
-    ASSERT_EQ(Module1::gArray->Ubound(1), 5);
-    ASSERT_EQ(Module1::gArray->Ubound(2), 5);
+    ASSERT_EQ((std::pair{Module1::gArray->Ubound(1), Module1::gArray->Ubound(2)}),
+              (std::pair{5, 5}));
     for (int32_t row = 0; row <= 5; ++row) EXPECT_EQ(ResultRow(row), before[row]);
   }
 }
@@ -130,12 +128,10 @@ TEST_F(ScreeCalculationTest, EmptyInputKeepsTheNewCountAndZeroedResultsOnly) {
   Calculate("5", "3.9\r2.4\r2.0\r1.6\r0.7");
   RecordingScreeWindow window = Calculate("4", "");
   EXPECT_EQ(window.messages, Texts{"No Eigenvalues."});
-  EXPECT_EQ(window.eigenvalueTextWrites, 0);
-  EXPECT_EQ(Module1::gN, 4);
+  EXPECT_EQ((std::tuple{window.eigenvalueTextWrites, Module1::gN, Module1::gCV, Module1::dirty}),
+            (std::tuple{0, 4, 2.0, "y"}));
   ASSERT_EQ(Module1::gArray->Ubound(1), 4);
   for (int32_t row = 0; row <= 4; ++row) EXPECT_EQ(ResultRow(row), std::vector<double>(6, 0.0));
-  EXPECT_EQ(Module1::gCV, 2.0);
-  EXPECT_EQ(Module1::dirty, "y");
 }
 
 // Line i holds eigenvalue i whatever the line endings; an empty or missing line is reported by

@@ -14,36 +14,7 @@
 namespace corvane {
 namespace {
 
-using Calls = std::vector<std::string>;
 using testing_support::Ink;
-
-// Stands in for both the styled-text printer and the printer's pages, and logs what the loop asks.
-struct RecordingPrinter {
-  int blocksLeft;
-  Calls calls;
-
-  bool Eof() const { return blocksLeft == 0; }
-  void DrawBlock(int32_t x, int32_t y, int32_t height) {
-    calls.push_back(std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(height));
-    --blocksLeft;
-  }
-  void NextPage() { calls.push_back("NextPage"); }
-};
-
-TEST(PrintBlocksTest, DrawsOneBlockPerPageAndTurnsThePageOnlyWhileTextRemains) {
-  const std::string block = "0 0 720";
-  const std::vector<std::pair<int, Calls>> cases = {
-      {0, {}},
-      {1, {block}},
-      {3, {block, "NextPage", block, "NextPage", block}},
-  };
-  for (const auto& [blocks, expected] : cases) {
-    SCOPED_TRACE(blocks);
-    RecordingPrinter printer{blocks, {}};
-    PrintBlocks(printer, printer);
-    EXPECT_EQ(printer.calls, expected);
-  }
-}
 
 class ReportPrintingTest : public testing_support::CorvaneSession {
  protected:

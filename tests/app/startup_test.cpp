@@ -46,17 +46,6 @@ TEST_F(StartupTest, StartUpRegistersTheAppWithItsBarThenTheSplashShowsTheAboutBo
   EXPECT_EQ(OpenDefaultWindow()->MenuBar(), corvane::Menu::Instance());
 }
 
-// The application object's own About handlers must not keep it alive: once the framework lets go
-// of it, it goes, and its bar with it.
-TEST_F(StartupTest, TheApplicationObjectGoesOnceUnregistered) {
-  StartUp();
-  std::weak_ptr<platform::Application> app = platform::_GetAppObject();
-  ASSERT_FALSE(app.expired());
-  platform::ReleaseAllImplicitWindows();
-  platform::_RuntimeRegisterAppObject(nullptr);
-  EXPECT_TRUE(app.expired());
-}
-
 // The wait ends once the whole-second count has moved on by three from the first reading: a
 // little over two to three seconds of the clock, whatever the phase of that reading. A tick count
 // negative as an Int32 ends it at once; one that wraps during the wait ends it instead of hanging.

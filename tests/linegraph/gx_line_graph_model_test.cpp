@@ -76,23 +76,6 @@ TEST(GxLineGraphModel, MarksAreGivenAsCountsAndKeptAsIntervals) {
   EXPECT_EQ(graph->GetGeometry().yMarks, std::numeric_limits<int32_t>::min());
 }
 
-TEST(GxLineGraphModel, SeriesWithoutAColourTakeItFromTheTableWhenMade) {
-  const int32_t saved = Module1::newlinecolor;
-  auto graph = std::make_shared<GxLineGraph>();
-  const std::pair<int32_t, platform::Color> table[] = {
-      {0, RGB(0, 0, 0)}, {1, RGB(0, 0, 255)}, {-9, RGB(255, 255, 255)}, {10, RGB(150, 150, 150)}};
-  for (const auto& [selector, color] : table) {
-    Module1::newlinecolor = selector;
-    EXPECT_EQ(GxLine(graph, "s").GetColor(), color) << "selector " << selector;
-  }
-  Module1::newlinecolor = 2;
-  GxLine line(graph, "label");
-  Module1::newlinecolor = 3;
-  EXPECT_EQ(line.GetColor(), RGB(255, 0, 0));
-  EXPECT_EQ(line.GetLabel(), "label");
-  Module1::newlinecolor = saved;
-}
-
 TEST(GxLineGraphModel, DrawingWithoutAPictureOrGraphRaisesNilObject) {
   auto graph = std::make_shared<GxLineGraph>();
   EXPECT_THROW(graph->PlotLine(RGB(0, 0, 0), 0, 0, 1, 1), platform::NilObjectException);

@@ -97,30 +97,6 @@ TEST(ClassRecordTest, TheSubclassReplacementIsFoundFirstAndCastsCheckTheClass) {
       platform::RuntimeException);
 }
 
-// A registration that fails part way leaves neither its record global nor its name behind, so it
-// can be tried again; while it runs, the global already holds the record.
-TEST(ClassRecordTest, AFailedRegistrationCanBeTriedAgain) {
-  platform::ClassRecord* ctbl = nullptr;
-  auto registerSeries = [&](std::initializer_list<const char*> events) -> platform::ClassRecord& {
-    return platform::RegisterClass(ctbl, "RetriedSeries", nullptr,
-                                   [&](platform::ClassRecord& record) {
-                                     EXPECT_EQ(ctbl, &record);
-                                     record.events = {{"Open", ""}};
-                                     record.methods = {Method("Event_Open", "%%", &Series::Sum)};
-                                     for (const char* event : events) record.SetEventHandler(event);
-                                   });
-  };
-  EXPECT_THROW(registerSeries({"Close"}), platform::RuntimeException);
-  EXPECT_EQ(ctbl, nullptr);
-  EXPECT_EQ(platform::FindClassRecord("RetriedSeries"), nullptr);
-
-  platform::ClassRecord& record = registerSeries({"Open"});
-  EXPECT_EQ(ctbl, &record);
-  EXPECT_EQ(platform::FindClassRecord("RetriedSeries"), &record);
-  EXPECT_EQ(record.FindEvent("Open")->handlerName, "Event_Open");
-  EXPECT_EQ(&registerSeries({}), &record) << "a registered class is not registered again";
-}
-
 TEST(ClassRecordTest, AWeakDelegateRaisesNilObjectOnceItsTargetIsGone) {
   auto series = platform::RuntimeNewObject(Series::Lookup());
   auto doubled = platform::RuntimeNewObject(DoubledSeries::Lookup());

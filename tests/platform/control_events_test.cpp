@@ -47,57 +47,6 @@ TEST_F(ControlEventsTest, TheLimitHoldsForTypedComposedAndPastedTextButNotForCod
   EXPECT_EQ(code->Text(), "too long for the limit");
 }
 
-TEST_F(ControlEventsTest, TextReadsBackWithCarriageReturnsAndSelectionsCountCharacters) {
-  auto field = Opened()->NameFld();
-  platform::PasteText(field, "5.43\r\n3.11\n2.24\r1.89");
-  EXPECT_EQ(field->Text(), "5.43\r3.11\r2.24\r1.89");
-  EXPECT_TRUE(TestWnd::journal.empty());  // pasting never goes through the filter
-  field->SetText("Corvane\n\r\n\xC3\xA9t\xC3\xA9 text");
-  EXPECT_EQ(field->Text(), "Corvane\r\r\xC3\xA9t\xC3\xA9 text");
-  field->SetSelStart(0);
-  field->SetSelLength(11);
-  field->SetSelBold(true);
-  EXPECT_EQ(field->SelLength(), 11);
-  EXPECT_TRUE(field->SelBold());
-  field->SetSelStart(12);
-  field->SetSelLength(2);
-  EXPECT_EQ(field->SelStart(), 12);
-  EXPECT_FALSE(field->SelBold());
-}
-
-// The windows were laid out for buttons that never hold the keyboard.
-TEST_F(ControlEventsTest, AClickedButtonLeavesTheFocusInTheFieldButTabStillReachesIt) {
-  auto window = Opened();
-  platform::ActivateWindow(window);
-  TestWnd::journal.clear();
-  window->CodeFld()->SetFocus();
-  platform::ClickButton(window->OkBtn());
-  platform::PressKeyInWindow(window, "7");
-  EXPECT_EQ(window->CodeFld()->Text(), "7");
-  platform::PressKeyInWindow(window, "\t");
-  platform::PressKeyInWindow(window, " ");
-  EXPECT_EQ(TestWnd::journal, (Journal{"Action OkBtn", "Action OkBtn"}));
-}
-
-TEST_F(ControlEventsTest, ShiftTabIsTabToTheKeyFilterAndOtherwiseMovesTheFocusBack) {
-  auto window = Opened();
-  platform::ActivateWindow(window);
-  TestWnd::journal.clear();
-  TestWnd::swallowedKeys = "\t";
-  window->NameFld()->SetFocus();
-  platform::PressShiftTab(window->NameFld());
-  EXPECT_EQ(TestWnd::journal, (Journal{"KeyDown NameFld 9"}));
-  // Refused by the filter, so the focus stayed.
-  platform::PressKeyInWindow(window, "n");
-  EXPECT_EQ(window->NameFld()->Text(), "n");
-
-  window->CodeFld()->SetFocus();
-  platform::PressShiftTab(window->CodeFld());
-  platform::PressKeyInWindow(window, "m");
-  EXPECT_EQ(window->NameFld()->Text(), "nm");
-  EXPECT_EQ(window->CodeFld()->Text(), "");
-}
-
 TEST_F(ControlEventsTest, AnExceptionLeavingAHandlerIsReportedAndTheProgramGoesOn) {
   TestWnd::okAction = [](TestWnd&) {
     throw platform::OutOfBoundsException("Index 5 outside 0..3");

@@ -93,18 +93,6 @@ TEST_F(MenuDispatchTest, AnExceptionFromAnEventOrAHandlerIsReportedAndGoesNoFurt
                                       "Unhandled OutOfBoundsException: Index out of bounds"}));
 }
 
-TEST(MenuItemTest, LookupSearchesTheWholeTreeAndFindsNothingForAnUnknownName) {
-  auto bar = testing_support::MakeTestMenuBar();
-  EXPECT_EQ(bar->_Lookup("UntitledMenu0"), bar->Item(1));
-  EXPECT_EQ(bar->_Lookup("EditPaste"), bar->Item(1)->Item(4));
-  EXPECT_EQ(bar->_Lookup("UntitledMenu3"), nullptr);
-  bar->Item(2)->Append(std::make_shared<platform::MenuItem>());
-  EXPECT_EQ(bar->_Lookup(""), nullptr) << "an unnamed item bears no name";
-  // A title looks among its own items only.
-  EXPECT_EQ(bar->Item(0)->_Lookup("FileQuit"), bar->Item(0)->Item(1));
-  EXPECT_EQ(bar->Item(0)->_Lookup("EditCut"), nullptr);
-}
-
 TEST(MenuItemTest, MisuseRaisesTheFrameworksExceptions) {
   platform::MenuItem menu;
   EXPECT_THROW(menu.Append(nullptr), platform::NilObjectException);

@@ -65,45 +65,6 @@ TEST_F(WindowConstructionTest, AHiddenWindowIsKeptAndAClosedOneIsBuiltAnewFromIt
   EXPECT_EQ(TestWnd::journal.back(), "Open visible=0 same=1");
 }
 
-// Text longer than the limit, set before and after the limit, and a read-only flag set before and
-// after the text: no value may depend on the order of the others.
-TEST_F(WindowConstructionTest, ARecordInReverseOrderConfiguresLikeTheForwardOne) {
-  std::vector<platform::PropertyEntry> entries = {{"Name", "NameFld"}, {"Left", 10},
-                                                  {"Top", 10},         {"Width", 200},
-                                                  {"Height", 60},      {"TextFont", "Courier"},
-                                                  {"Bold", true},      {"Text", "line 1\rline 2"},
-                                                  {"ReadOnly", true},  {"LimitText", 9}};
-  auto window = TestWnd::Instance();
-  for (const std::string& record :
-       {PropertyRecord(entries), PropertyRecord({entries.rbegin(), entries.rend()})}) {
-    auto area = std::make_shared<platform::TextArea>();
-    window->_AddControl("Area", area);
-    platform::_SetProperties(area, record);
-    EXPECT_EQ(area->Name(), "NameFld");
-    EXPECT_EQ(area->Text(), "line 1\rline 2");
-    EXPECT_EQ(area->LimitText(), 9);
-    EXPECT_TRUE(area->ReadOnly());
-    EXPECT_TRUE(area->Bold());
-    EXPECT_EQ(area->TextFont(), "Courier");
-    EXPECT_EQ(area->Height(), 60);
-  }
-}
-
-TEST_F(WindowConstructionTest, AWindowRecordMayLeaveThePlaceAndAKindOneWindowIsNeverShown) {
-  auto bare = platform::RuntimeCheckCast<platform::Window>(
-      platform::RuntimeNewObject(platform::Window::Lookup()));
-  int32_t left = bare->Left();
-  int32_t top = bare->Top();
-  platform::_SetProperties(
-      *bare, PropertyRecord({{"Placement", 0}, {"Width", 640}, {"Height", 500}, {"MacProcID", 0}}));
-  EXPECT_EQ(bare->Left(), left);
-  EXPECT_EQ(bare->Top(), top);
-  EXPECT_EQ(bare->Width(), 640);
-  platform::_SetProperties(*bare, PropertyRecord({{"Frame", 1}}));
-  bare->Show();
-  EXPECT_FALSE(bare->Visible());
-}
-
 TEST_F(WindowConstructionTest, ADamagedRecordChangesNothing) {
   auto field = TestWnd::Instance()->NameFld();
   std::string record = PropertyRecord({{"Text", "new"}, {"Left", 99}});

@@ -28,7 +28,7 @@ void AddSeries(GxLineGraph& graph) {
 }
 
 struct DrawingCase {
-  const char* snapshot;
+  std::string snapshot;
   int32_t width, height;
   std::function<void(GxLineGraph&)> set;
 };
@@ -71,23 +71,6 @@ const std::vector<DrawingCase>& DrawingCases() {
          g.SetLabelYVals(true);
          AddSeries(g);
        }},
-      {"graph-legend-top", 400, 300, [](GxLineGraph& g) { AddSeries(g); }},
-      {"graph-legend-right", 400, 300,
-       [](GxLineGraph& g) {
-         g.SetLegend(2);
-         AddSeries(g);
-       }},
-      {"graph-legend-bottom-rows", 240, 300,
-       [](GxLineGraph& g) {
-         g.SetLegend(3);
-         AddSeries(g);
-         g.NewLine("A longer label", RGB(255, 0, 255));
-       }},
-      {"graph-legend-left", 400, 300,
-       [](GxLineGraph& g) {
-         g.SetLegend(4);
-         AddSeries(g);
-       }},
       // The colours of series made without one, chosen by the selector the plot sets.
       {"graph-series-colours", 400, 300,
        [](GxLineGraph& g) {
@@ -101,14 +84,6 @@ const std::vector<DrawingCase>& DrawingCases() {
          }
          Module1::newlinecolor = 0;
        }},
-      {"graph-gradient-down", 60, 40,
-       [](GxLineGraph& g) { g.SetBackGradient(RGB(0, 0, 250), RGB(250, 0, 0), 1); }},
-      {"graph-gradient-left", 60, 40,
-       [](GxLineGraph& g) { g.SetBackGradient(RGB(0, 0, 250), RGB(250, 0, 0), 2); }},
-      {"graph-gradient-up", 60, 40,
-       [](GxLineGraph& g) { g.SetBackGradient(RGB(0, 0, 250), RGB(250, 0, 0), 3); }},
-      {"graph-gradient-right", 60, 40,
-       [](GxLineGraph& g) { g.SetBackGradient(RGB(0, 0, 250), RGB(250, 0, 0), 4); }},
       {"graph-degenerate-ranges", 200, 150,
        [](GxLineGraph& g) {
          g.SetLegend(0);
@@ -124,8 +99,28 @@ const std::vector<DrawingCase>& DrawingCases() {
   return cases;
 }
 
+// The legend above, right, below (with a long label that opens a second row) and left; a
+// gradient from each edge, on a picture so small that it lies wholly in the margins.
+const std::vector<DrawingCase>& PositionCases() {
+  static std::vector<DrawingCase> cases;
+  for (int32_t position = 1; cases.size() < 8; ++position) {
+    cases.push_back({"graph-legend-" + std::to_string(position), position == 3 ? 240 : 400, 300,
+                     [position](GxLineGraph& g) {
+                       g.SetLegend(position);
+                       AddSeries(g);
+                       if (position == 3) g.NewLine("A longer label", RGB(255, 0, 255));
+                     }});
+    cases.push_back({"graph-gradient-" + std::to_string(position), 60, 40, [position](GxLineGraph& g) {
+                       g.SetBackGradient(RGB(0, 0, 250), RGB(250, 0, 0), position);
+                     }});
+  }
+  return cases;
+}
+
 TEST(GxLineGraphDrawing, EachSettingDrawsAsItsSnapshot) {
-  for (const DrawingCase& c : DrawingCases()) {
+  std::vector<DrawingCase> cases = DrawingCases();
+  cases.insert(cases.end(), PositionCases().begin(), PositionCases().end());
+  for (const DrawingCase& c : cases) {
     auto graph = std::make_shared<GxLineGraph>();
     graph->ResetGraph();
     c.set(*graph);

@@ -101,36 +101,124 @@ class BoxWnd : public platform::Window {
 // `journal`; tests steer the handlers through the static hooks.
 class TestWnd : public platform::Window {
  public:
-  static std::shared_ptr<TestWnd> Instance();
-  static const platform::ClassRecord& Lookup();
+  static std::shared_ptr<TestWnd> Instance() { return platform::ImplicitInstance<TestWnd>(); }
+  static const platform::ClassRecord& Lookup() {
+    static platform::ClassRecord* ctbl = nullptr;
+    static const platform::ClassRecord& record = platform::DefineClass<TestWnd>(
+        ctbl, "TestWnd.TestWnd", &platform::Window::Lookup(),
+        {platform::Method("Layout", "%%", &TestWnd::Layout),
+         platform::Method("CreateControls", "%%", &TestWnd::CreateControls),
+         platform::Method("AddMenuHandlers", "%%o<Window>", &TestWnd::AddMenuHandlers),
+         platform::Method("NameFld_KeyDown", "%b%o<TextArea>s", &TestWnd::NameFld_KeyDown),
+         platform::Method("OkBtn_Action", "%%o<PushButton>", &TestWnd::OkBtn_Action),
+         platform::Method("Picture_Open", "%%o<Canvas>", &TestWnd::Picture_Open),
+         platform::Method("Picture_MouseDown", "%b%o<Canvas>i4i4", &TestWnd::Picture_MouseDown),
+         platform::Method("Event_Open", "%%", &TestWnd::Event_Open),
+         platform::Method("Event_Close", "%%", &TestWnd::Event_Close),
+         platform::Method("Event_Activate", "%%", &TestWnd::Event_Activate),
+         platform::Method("Event_EnableMenuItems", "%%", &TestWnd::Event_EnableMenuItems),
+         platform::Method("_HelloItem_Action", "%b%", &TestWnd::_HelloItem_Action)},
+        {"Layout", "CreateControls", "AddMenuHandlers", "Open", "Close", "Activate",
+         "EnableMenuItems"});
+    return record;
+  }
 
   std::shared_ptr<platform::TextArea> NameFld() { return Control<platform::TextArea>("NameFld"); }
   std::shared_ptr<platform::TextArea> CodeFld() { return Control<platform::TextArea>("CodeFld"); }
   std::shared_ptr<platform::PushButton> OkBtn() { return Control<platform::PushButton>("OkBtn"); }
   std::shared_ptr<platform::Canvas> Picture() { return Control<platform::Canvas>("Picture"); }
 
-  void Layout();
-  void CreateControls();
-  void AddMenuHandlers(std::shared_ptr<platform::Window> self);
-  bool NameFld_KeyDown(std::shared_ptr<platform::TextArea> field, std::string key);
-  void OkBtn_Action(std::shared_ptr<platform::PushButton> button);
-  void Picture_Open(std::shared_ptr<platform::Canvas> canvas);
-  bool Picture_MouseDown(std::shared_ptr<platform::Canvas> canvas, int32_t x, int32_t y);
-  void Event_Open();
+  void Layout() {
+    journal.push_back("Layout");
+    if (failLayout) throw platform::OutOfBoundsException("Layout failed");
+    const int32_t given = givesPosition ? 1 : 0;
+    const std::string record = platform::PropertyRecord({{"Width", 320},
+                                                         {"Height", 240},
+                                                         {"Left", 40 * given},
+                                                         {"Top", 50 * given},
+                                                         {"Visible", true}});
+    platform::_SetProperties(*this, record);
+  }
+  void CreateControls() {
+    journal.push_back("CreateControls");
+    using platform::Canvas;
+    using platform::EventBinding;
+    using platform::PushButton;
+    using platform::TextArea;
+    const std::string nameRecord = platform::PropertyRecord(
+        {{"Left", 10}, {"Top", 10}, {"Width", 200}, {"Height", 60}, {"TextFont", "Courier"}});
+    const std::string codeRecord = platform::PropertyRecord(
+        {{"Left", 10}, {"Top", 80}, {"Width", 50}, {"Height", 22}, {"LimitText", 2}});
+    const std::string okRecord = platform::PropertyRecord(
+        {{"Left", 230}, {"Top", 10}, {"Width", 80}, {"Height", 30}, {"Caption", "OK"}});
+    const std::string pictureRecord =
+        platform::PropertyRecord({{"Left", 10}, {"Top", 140}, {"Width", 40}, {"Height", 30}});
+    const EventBinding keyDown{TextArea::kKeyDownEvent, "NameFld_KeyDown",
+                               "( TextArea, String ) as Boolean"};
+    const EventBinding action{PushButton::kActionEvent, "OkBtn_Action", "( PushButton )"};
+    const EventBinding open{Canvas::kOpenEvent, "Picture_Open", "( Canvas )"};
+    const EventBinding mouseDown{Canvas::kMouseDownEvent, "Picture_MouseDown",
+                                 "( Canvas, Int32, Int32 ) as Boolean"};
+    auto setTextSize = [this] { NameFld()->SetTextSize(12); };
+    platform::CreateControlsFromList(
+        *this, {{&TextArea::Lookup, "NameFld", setTextSize, nameRecord, {keyDown}},
+                {&TextArea::Lookup, "CodeFld", nullptr, codeRecord, {}},
+                {&PushButton::Lookup, "OkBtn", nullptr, okRecord, {action}},
+                {&Canvas::Lookup, "Picture", nullptr, pictureRecord, {open, mouseDown}}});
+  }
+  void AddMenuHandlers(std::shared_ptr<platform::Window> self) {
+    journal.push_back("AddMenuHandlers");
+    self->_AddMenuHandler("HelloItem", platform::DelegateFromMethodTable(self, "_HelloItem_Action",
+                                                                         "(  ) as Boolean", false));
+  }
+  bool NameFld_KeyDown(std::shared_ptr<platform::TextArea> field, std::string key) {
+    Note("KeyDown", *field, std::to_string(key.empty() ? 0 : key[0]));
+    if (key == "!") throw std::runtime_error("filter failed");
+    return swallowedKeys.find(key) != std::string::npos;
+  }
+  void OkBtn_Action(std::shared_ptr<platform::PushButton> button) {
+    Note("Action", *button);
+    if (okAction) okAction(*this);
+  }
+  void Picture_Open(std::shared_ptr<platform::Canvas> canvas) {
+    Note("Open", *canvas, std::to_string(canvas->Width()) + "x" + std::to_string(canvas->Height()));
+  }
+  bool Picture_MouseDown(std::shared_ptr<platform::Canvas> canvas, int32_t x, int32_t y) {
+    Note("MouseDown", *canvas, std::to_string(x) + "," + std::to_string(y));
+    return true;
+  }
+  void Event_Open() {
+    journal.push_back(std::string("Open visible=") + (Visible() ? "1" : "0") +
+                      " same=" + (Instance().get() == this ? "1" : "0"));
+  }
   void Event_Close() { journal.push_back("Close"); }
   void Event_Activate() { journal.push_back("Activate"); }
   void Event_EnableMenuItems() { journal.push_back("EnableMenuItems"); }
-  bool _HelloItem_Action();
+  bool _HelloItem_Action() {
+    journal.push_back("HelloItem");
+    return false;
+  }
 
-  static std::vector<std::string> journal;
-  static std::function<void(TestWnd&)> okAction;  // runs after OkBtn_Action noted the click
-  static std::string swallowedKeys;               // the keys NameFld_KeyDown consumes
-  static bool failLayout;
-  static bool givesPosition;  // false: the record leaves the place to the framework
+  static inline std::vector<std::string> journal;
+  static inline std::function<void(TestWnd&)> okAction;  // runs after OkBtn_Action noted the click
+  static inline std::string swallowedKeys;               // the keys NameFld_KeyDown consumes
+  static inline bool failLayout = false;
+  static inline bool givesPosition = true;  // false: the record leaves the place to the framework
   // Closes the open window, if any, and clears the journal and the hooks.
-  static void Reset();
+  static void Reset() {
+    if (auto open = platform::_GetImplicitWindow(Lookup().name)) open->Close();
+    journal.clear();
+    okAction = nullptr;
+    swallowedKeys.clear();
+    failLayout = false;
+    givesPosition = true;
+  }
 
  private:
+  static void Note(const std::string& what, const platform::RectControl& control,
+                   const std::string& detail = "") {
+    journal.push_back(what + " " + control.Name() + (detail.empty() ? "" : " " + detail));
+  }
   template <class C>
   std::shared_ptr<C> Control(const std::string& name) {
     return platform::RuntimeCheckCast<C>(_ControlByName(name));

@@ -20,13 +20,9 @@ class AboutBoxTest : public CorvaneSession {
     StartUp();
     splashBox_ = OpenAboutBox().get();
     ASSERT_NE(splashBox_, nullptr);
-    MainWindow()->NVarsFld()->SetText("12");
-    MainWindow()->EigenFld()->SetText("5.43\r2.1");
-    platform::ActivateWindow(MainWindow());
-  }
-
-  static std::shared_ptr<corvane::ControlWnd> MainWindow() {
-    return platform::RuntimeCheckCast<corvane::ControlWnd>(OpenMainWindow());
+    Window()->NVarsFld()->SetText("12");
+    Window()->EigenFld()->SetText("5.43\r2.1");
+    platform::ActivateWindow(Window());
   }
 
   // The box the splash made is the one shown, or hidden with the main window shown as it was.
@@ -35,8 +31,8 @@ class AboutBoxTest : public CorvaneSession {
     EXPECT_EQ(Shown(OpenAboutBox()), shown);
     if (shown) return;
     ASSERT_TRUE(Shown(OpenMainWindow()));
-    EXPECT_EQ(MainWindow()->NVarsFld()->Text(), "12");
-    EXPECT_EQ(MainWindow()->EigenFld()->Text(), "5.43\r2.1");
+    EXPECT_EQ(Window()->NVarsFld()->Text(), "12");
+    EXPECT_EQ(Window()->EigenFld()->Text(), "5.43\r2.1");
   }
 
   const platform::Window* splashBox_ = nullptr;
@@ -50,7 +46,7 @@ TEST_F(AboutBoxTest, TheAboutItemsShowTheSplashsBoxUntilAKeyAClickOrActivation) 
       {"Escape", [] { platform::PressKeyInWindow(OpenAboutBox(), "\x1B"); }},
       {"product picture", [] { platform::ClickInWindow(OpenAboutBox(), 150, 100); }},
       {"notice line", [] { platform::ClickInWindow(OpenAboutBox(), 150, 193); }},
-      {"activation", [] { platform::ActivateWindow(MainWindow()); }}};
+      {"activation", [] { platform::ActivateWindow(Window()); }}};
   bool appleItem = true;
   for (const auto& [what, dismiss] : dismissals) {
     SCOPED_TRACE(what);

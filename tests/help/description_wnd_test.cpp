@@ -25,12 +25,9 @@ class DescriptionWndTest : public testing_support::CorvaneSession {
   void SetUp() override {
     CorvaneSession::SetUp();
     StartUp();
-    platform::ActivateWindow(MainWindow());
+    platform::ActivateWindow(Window());
   }
 
-  static std::shared_ptr<ControlWnd> MainWindow() {
-    return platform::RuntimeCheckCast<ControlWnd>(OpenMainWindow());
-  }
   static std::shared_ptr<platform::Window> OpenHelpWindow() {
     return platform::_GetImplicitWindow(DescriptionWnd::Lookup().name);
   }
@@ -97,7 +94,7 @@ TEST_F(DescriptionWndTest, InFrontItOffersControlAndAboutButNotItselfAndBringsTh
             (Names{"ControlMenuItem", "AboutMenuItem", "AboutUlk"}));
   EXPECT_EQ(platform::OpenMenu("FileMenu"), (Names{"Print", "FileQuit"}));
 
-  MainWindow()->Hide();
+  Window()->Hide();
   EXPECT_TRUE(platform::ChooseMenuItem("ControlMenuItem"));
   EXPECT_TRUE(Shown(OpenMainWindow()));
 
@@ -116,8 +113,8 @@ TEST_F(DescriptionWndTest, TheMainWindowShowsItFromTheDescriptionItemAndTheQuest
   const auto opened = OpenHelpWindow();
 
   opened->Hide();
-  platform::ActivateWindow(MainWindow());
-  platform::PressMouseOnCanvas(MainWindow()->Canvas1(), 30, 20);
+  platform::ActivateWindow(Window());
+  platform::PressMouseOnCanvas(Window()->Canvas1(), 30, 20);
   EXPECT_TRUE(Shown(OpenHelpWindow()));
   EXPECT_EQ(OpenHelpWindow(), opened);
 }

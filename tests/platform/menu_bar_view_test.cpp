@@ -97,11 +97,4 @@ TEST_F(MenuBarViewTest, TheEditItemsWorkOnTheFocusedTextAreaWhileTheyApply) {
   EXPECT_EQ(platform::OpenMenu("UntitledMenu0"), (Names{"EditCopy"}));
 }
 
-TEST_F(MenuBarViewTest, EscapeFromAMenuLeavesTheKeyboardWithTheFieldThatHadIt) {
-  window_->CodeFld()->SetFocus();
-  platform::OpenMenuThenPressEscape("FileMenu");
-  platform::PressKeyInWindow(window_, "4");
-  EXPECT_EQ(window_->CodeFld()->Text(), "4");
-}
-
 }  // namespace

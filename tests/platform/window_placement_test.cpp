@@ -5,18 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/class_record.h"
-#include "platform/property_record.h"
-#include "platform/set_properties.h"
-#include "platform/user_simulation.h"
-#include "support/test_windows.h"
-
 namespace {
 
 using platform::ScreenPoint;
 using platform::ScreenRect;
-using testing_support::BoxWnd;
-using testing_support::TestWnd;
 
 // A 1024 x 768 screen with a 30-pixel panel along its top.
 constexpr ScreenRect kAvailable{0, 30, 1024, 738};
@@ -73,51 +65,6 @@ TEST(WindowPlacementTest, AGivenPositionMovesOnlyAsFarAsTheTitleBarNeeds) {
     EXPECT_EQ(platform::KeptOnScreen(c.given, 300, 24, kAvailable), c.expected)
         << c.given.x << "," << c.given.y;
   }
-}
-
-// The same rules applied to windows as they appear, on the test screen's available area.
-class PlacedWindowsTest : public testing_support::FrameworkSession {
- protected:
-  static int32_t Centre(int32_t start, int32_t length) { return start + length / 2; }
-
-  const ScreenRect available_ = platform::AvailableScreenArea();
-};
-
-TEST_F(PlacedWindowsTest, DocumentWindowsWithoutAPlaceCascadeFromTheTopLeft) {
-  TestWnd::givesPosition = false;
-  auto first = TestWnd::Instance();
-  EXPECT_EQ(first->Left(), available_.left);
-  EXPECT_EQ(first->Top(), available_.top);
-  // A second one, with no position of its own either, keeps the first one's title bar clear.
-  auto second = platform::RuntimeCheckCast<platform::Window>(
-      platform::RuntimeNewObject(platform::Window::Lookup()));
-  platform::_SetProperties(*second, platform::PropertyRecord({{"Width", 200}, {"Height", 150}}));
-  second->Show();
-  EXPECT_GT(second->Left(), first->Left());
-  EXPECT_GE(second->Top(), first->Top() + 24);
-  second->Close();
-  // Shown again, a window stays where it was rather than being placed anew.
-  first->Hide();
-  first->Show();
-  EXPECT_EQ(first->Top(), available_.top);
-}
-
-TEST_F(PlacedWindowsTest, ABoxIsCentredOverTheActiveWindowOrTheScreen) {
-  auto box = BoxWnd::Instance();
-  // The box's thin edge lies outside its content, which keeps its size.
-  EXPECT_EQ(platform::CaptureWindowContent(box)->Width(), 200);
-  const int32_t boxWidth = box->Width() + 2;
-  const int32_t boxHeight = box->Height() + 2;
-  EXPECT_NEAR(Centre(box->Left(), boxWidth), Centre(available_.left, available_.width), 1);
-  EXPECT_NEAR(Centre(box->Top(), boxHeight), Centre(available_.top, available_.height), 1);
-  box->Hide();
-
-  auto window = TestWnd::Instance();
-  platform::ActivateWindow(window);
-  box->Show();
-  // Centred over the window's frame, which the test platform draws 2 pixels wide.
-  EXPECT_NEAR(Centre(box->Left(), boxWidth), Centre(window->Left(), window->Width()), 2);
-  EXPECT_NEAR(Centre(box->Top(), boxHeight), Centre(window->Top(), window->Height()), 2);
 }
 
 }  // namespace

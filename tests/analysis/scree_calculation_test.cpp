@@ -113,17 +113,6 @@ TEST_F(ScreeCalculationTest, CountOutsideThreeToNinetyNineChangesNothing) {
   }
 }
 
-TEST_F(ScreeCalculationTest, CountIsReadAsAWholeNumberWithinTheRange) {
-  std::string ninetyNine = "99.5";
-  for (int32_t i = 98; i >= 1; --i) ninetyNine += "\r" + std::to_string(i) + ".5";
-  for (const char* count : {"99", "99.9", " 99", "99 variables"}) {
-    RecordingScreeWindow window = Calculate(count, ninetyNine);
-    EXPECT_EQ(window.messages, Texts{}) << count;
-    EXPECT_EQ(Module1::gN, 99);
-    EXPECT_EQ(ReportLines(window.eigenvalueText).size(), 106u);
-  }
-}
-
 TEST_F(ScreeCalculationTest, EmptyInputKeepsTheNewCountAndZeroedResultsOnly) {
   Calculate("5", "3.9\r2.4\r2.0\r1.6\r0.7");
   RecordingScreeWindow window = Calculate("4", "");

@@ -77,13 +77,5 @@ TEST_F(ReportPrintingTest, TheTextPrintsWholeSixtyLinesAPage) {
   EXPECT_EQ(User().boxes, testing_support::Boxes{});
 }
 
-// The report of the worked example fits one page.
-TEST_F(ReportPrintingTest, TheWorkedExamplesReportPrintsOnOnePage) {
-  CalculateInMainWindow("20", testing_support::kWorkedExample);
-  const std::string path = PrintToPdf();
-  EXPECT_EQ(testing_support::PdfPageCount(path), 1);
-  EXPECT_EQ(Ink(testing_support::PdfText(path)), Ink(Window()->EigenFld()->Text()));
-}
-
 }  // namespace
 }  // namespace corvane

@@ -39,20 +39,13 @@ class FuzzInput {
   // Raw bits most of the time, so every double can come up, and the values that break arithmetic
   // often enough to be combined with each other.
   double Double() {
-    static constexpr double kEdges[] = {0.0,
-                                        -0.0,
-                                        0.5,
-                                        -0.5,
-                                        2.5,
-                                        1e308,
-                                        -1e308,
-                                        std::numeric_limits<double>::max(),
-                                        std::numeric_limits<double>::denorm_min(),
-                                        std::numeric_limits<double>::infinity(),
-                                        -std::numeric_limits<double>::infinity(),
-                                        std::numeric_limits<double>::quiet_NaN(),
-                                        2147483647.5,
-                                        -2147483648.5};
+    // clang-format off
+    static constexpr double kEdges[] = {
+        0.0, -0.0, 0.5, -0.5, 2.5, 1e308, -1e308, std::numeric_limits<double>::max(),
+        std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(),
+        2147483647.5, -2147483648.5};
+    // clang-format on
     const uint8_t selector = Byte();
     if (selector < 2 * std::size(kEdges)) return kEdges[selector % std::size(kEdges)];
     const uint64_t high = UInt32();

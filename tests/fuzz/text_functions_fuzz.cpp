@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <vector>
 
 #include "fuzz/fuzz_input.h"
 #include "platform/conversions.h"
@@ -66,41 +65,6 @@ void CheckRound(double value) {
   }
 }
 
-void CheckNthField(FuzzInput& input) {
-  const std::string separator = input.Text(4);
-  if (separator.empty()) return;
-  // Fields without the separator's first character cannot hide a separator inside them.
-  std::vector<std::string> fields(input.Upto(20) + 1);
-  std::string joined;
-  for (size_t i = 0; i < fields.size(); ++i) {
-    std::string field = input.Text(16);
-    field.erase(std::remove(field.begin(), field.end(), separator[0]), field.end());
-    fields[i] = field;
-    joined += (i == 0 ? "" : separator) + field;
-  }
-  for (size_t i = 0; i < fields.size(); ++i) {
-    Require(platform::NthField(joined, separator, static_cast<int32_t>(i + 1)) == fields[i],
-            "NthField gives back the fields a text was joined from");
-  }
-  Require(platform::NthField(joined, separator, static_cast<int32_t>(fields.size() + 1)).empty(),
-          "NthField past the last field is empty");
-}
-
-void CheckReplaceLineEndings(const std::string& text) {
-  size_t breaks = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
-      ++breaks;
-    }
-  }
-  const std::string unified = platform::ReplaceLineEndings(text, "\r");
-  Require(unified.find('\n') == std::string::npos, "ReplaceLineEndings leaves no line feed");
-  Require(static_cast<size_t>(std::count(unified.begin(), unified.end(), '\r')) == breaks,
-          "ReplaceLineEndings keeps one break for each line ending");
-  Require(platform::ReplaceLineEndings(unified, "\r") == unified,
-          "ReplaceLineEndings changes nothing the second time");
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -110,8 +74,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckRound(value);
   CheckFormat(value, "0.0000");
   CheckFormat(value, input.Text(2048));
-  CheckNthField(input);
-  CheckReplaceLineEndings(input.Text(512));
   const std::string rest = input.Rest();
   const double read = platform::Val(rest);
   CheckFormat(read, "#.00");

@@ -48,22 +48,6 @@ TEST(GxLineGraphModel, PointsSetUnsetRangesAndWidenSetOnes) {
   EXPECT_EQ(RangesOf(*graph), (Ranges{10.0, 5.0, -0.25, 7.5}));
 }
 
-TEST(GxLineGraphModel, UnknownSeriesIndexChangesNothingAndResetKeepsRanges) {
-  auto graph = std::make_shared<GxLineGraph>();
-  EXPECT_THROW(graph->NewPoint(0, 1.0, 1.0), platform::OutOfBoundsException);
-  EXPECT_EQ(graph->NewLine("a"), 0);
-  EXPECT_EQ(graph->NewLine("b", RGB(1, 2, 3)), 1);
-  EXPECT_THROW(graph->NewPoint(2, 1.0, 1.0), platform::OutOfBoundsException);
-  EXPECT_THROW(graph->NewPoint(-1, 1.0, 1.0), platform::OutOfBoundsException);
-  EXPECT_EQ(RangesOf(*graph), (Ranges{-1.0, -1.0, -1.0, -1.0}));
-
-  graph->NewPoint(1, 7.0, 9.0);
-  graph->ResetGraph();
-  EXPECT_THROW(graph->NewPoint(1, 1.0, 1.0), platform::OutOfBoundsException);
-  EXPECT_EQ(graph->NewLine("again"), 0);
-  EXPECT_EQ(RangesOf(*graph), (Ranges{7.0, 7.0, 9.0, 9.0}));
-}
-
 TEST(GxLineGraphModel, MarksAreGivenAsCountsAndKeptAsIntervals) {
   auto graph = std::make_shared<GxLineGraph>();
   EXPECT_EQ(graph->GetGeometry().xMarks, -2);  // automatic
@@ -74,23 +58,6 @@ TEST(GxLineGraphModel, MarksAreGivenAsCountsAndKeptAsIntervals) {
   // The smallest count cannot go one lower; it stays "no marks" instead of wrapping to billions.
   graph->SetYMarks(std::numeric_limits<int32_t>::min());
   EXPECT_EQ(graph->GetGeometry().yMarks, std::numeric_limits<int32_t>::min());
-}
-
-TEST(GxLineGraphModel, DrawingWithoutAPictureOrGraphRaisesNilObject) {
-  auto graph = std::make_shared<GxLineGraph>();
-  EXPECT_THROW(graph->PlotLine(RGB(0, 0, 0), 0, 0, 1, 1), platform::NilObjectException);
-  EXPECT_THROW(graph->PlotPoint(RGB(0, 0, 0), 0, 0), platform::NilObjectException);
-  graph->SetPointRadius(0);
-  graph->PlotPoint(RGB(0, 0, 0), 0, 0);  // radius 0 draws nothing, so needs nothing
-
-  auto orphan = std::make_shared<GxLine>(std::make_shared<GxLineGraph>(), "orphan");
-  orphan->PlotPoint(1.0, 1.0);
-  EXPECT_THROW(orphan->paint(), platform::NilObjectException);
-
-  // A graph that is not shared cannot hand itself to its series.
-  GxLineGraph unshared;
-  unshared.NewPoint(unshared.NewLine("s"), 1.0, 1.0);
-  EXPECT_THROW(unshared.DrawGraph(100, 100), platform::NilObjectException);
 }
 
 }  // namespace

@@ -41,16 +41,5 @@ TEST(LineGraphClassRecords, RecordsListOperationsAndFieldsInDeclarationOrder) {
       "line-graph-classes"));
 }
 
-TEST(LineGraphClassRecords, RecordsMakeConstructedObjectsAndCallOperationsByName) {
-  const platform::ClassRecord& record = GxLineGraph::Lookup();
-  auto graph = platform::RuntimeCheckCast<GxLineGraph>(platform::RuntimeNewObject(record));
-  EXPECT_EQ(graph->GetGeometry().xMarks, -2);
-  record.FindMethod("SetXMarks")->invoker(*graph, {platform::Value(int32_t{5})});
-  EXPECT_EQ(graph->GetGeometry().xMarks, 4);
-  auto line = platform::RuntimeCheckCast<GxLine>(platform::RuntimeNewObject(GxLine::Lookup()));
-  line->Constructor(graph, "made by name");
-  EXPECT_EQ(line->GetLabel(), "made by name");
-}
-
 }  // namespace
 }  // namespace corvane

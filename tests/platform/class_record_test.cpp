@@ -97,19 +97,4 @@ TEST(ClassRecordTest, TheSubclassReplacementIsFoundFirstAndCastsCheckTheClass) {
       platform::RuntimeException);
 }
 
-TEST(ClassRecordTest, AWeakDelegateRaisesNilObjectOnceItsTargetIsGone) {
-  auto series = platform::RuntimeNewObject(Series::Lookup());
-  auto doubled = platform::RuntimeNewObject(DoubledSeries::Lookup());
-  auto weak = platform::DelegateFromMethodTable(series, "Sum", "(  ) as Double", true);
-  auto strong = platform::DelegateFromMethodTable(doubled, "Sum", "(  ) as Double", false);
-  EXPECT_DOUBLE_EQ(weak->Invoke({}).As<double>(), 0.0);
-  series.reset();
-  doubled.reset();
-  EXPECT_THROW(weak->Invoke({}), platform::NilObjectException);
-  EXPECT_DOUBLE_EQ(strong->Invoke({}).As<double>(), 0.0);  // kept alive by the delegate
-  EXPECT_THROW(platform::DelegateFromMethodTable(platform::RuntimeNewObject(Series::Lookup()),
-                                                 "Missing", "", true),
-               platform::RuntimeException);
-}
-
 }  // namespace

@@ -10,7 +10,6 @@
 
 namespace {
 
-using testing_support::BoxWnd;
 using testing_support::TestWnd;
 using Journal = std::vector<std::string>;
 
@@ -92,18 +91,7 @@ TEST_F(ControlEventsTest, AWindowClosedByItsOwnHandlerGoesAwayAndLateEventsAreRe
   EXPECT_THROW(field->Text(), platform::NilObjectException);
 }
 
-TEST_F(ControlEventsTest, ClicksAndWindowEventsReachTheirHandlersAndABoxHasNoCloseBox) {
-  auto box = BoxWnd::Instance();
-  platform::CloseByCloseBox(box);
-  EXPECT_FALSE(box->IsClosed());
-  platform::PressKeyInWindow(box, "q");
-  EXPECT_FALSE(box->Visible());
-  box->Show();
-  platform::ClickInWindow(box, 60, 20);  // on the disabled picture
-  box->Show();
-  platform::ClickInWindow(box, 5, 90);  // on the label
-  EXPECT_EQ(BoxWnd::journal, (Journal{"KeyDown q", "MouseDown 60,20", "MouseDown 5,90"}));
-
+TEST_F(ControlEventsTest, ClicksAndWindowEventsReachTheirHandlers) {
   // A disabled button or a hidden canvas hears nothing.
   auto window = Opened();
   platform::ClickButton(window->OkBtn());

@@ -10,7 +10,6 @@
 
 namespace {
 
-using testing_support::BoxWnd;
 using testing_support::MenuTestApp;
 using testing_support::TestWnd;
 using Names = std::vector<std::string>;
@@ -39,15 +38,6 @@ class MenuBarViewTest : public testing_support::FrameworkSession {
   std::shared_ptr<MenuTestApp> app_;
   std::shared_ptr<TestWnd> window_;
 };
-
-TEST_F(MenuBarViewTest, DocumentWindowsShowABarAboveTheirUnchangedContentAndBoxesNone) {
-  EXPECT_EQ(platform::OpenMenu("FileMenu"), (Names{"Print", "FileQuit"}));
-  EXPECT_EQ(window_->Height(), 240);
-  EXPECT_EQ(platform::CaptureWindowContent(window_)->Height(), 240);
-
-  platform::ActivateWindow(BoxWnd::Instance());
-  EXPECT_THROW(platform::OpenMenu("FileMenu"), platform::NilObjectException);
-}
 
 // Cmd+K is Ctrl+K here, as every "Cmd+" shortcut.
 TEST_F(MenuBarViewTest, AnItemRunsByMenuOrShortcutOnlyWhileTheEventsEnableItJustThen) {

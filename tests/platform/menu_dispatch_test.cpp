@@ -93,13 +93,4 @@ TEST_F(MenuDispatchTest, AnExceptionFromAnEventOrAHandlerIsReportedAndGoesNoFurt
                                       "Unhandled OutOfBoundsException: Index out of bounds"}));
 }
 
-TEST(MenuItemTest, MisuseRaisesTheFrameworksExceptions) {
-  platform::MenuItem menu;
-  EXPECT_THROW(menu.Append(nullptr), platform::NilObjectException);
-  EXPECT_EQ(menu.Count(), 0);
-  menu.Append(std::make_shared<platform::MenuItem>());
-  EXPECT_THROW(menu.Item(1), platform::OutOfBoundsException);
-  EXPECT_THROW(menu.Item(-1), platform::OutOfBoundsException);
-}
-
 }  // namespace

@@ -70,14 +70,6 @@ TEST_F(PictureExportTest, EachFormatReadsBackAsThePicture) {
   EXPECT_EQ(std::filesystem::path(ui_->suggestedExportNames[0]).extension(), ".png");
 }
 
-TEST_F(PictureExportTest, CancellingOrANilPictureWritesNothingAndSaysNothing) {
-  EXPECT_THROW(platform::ExportPicture(nullptr), platform::NilObjectException);
-  EXPECT_TRUE(ui_->suggestedExportNames.empty()) << "no dialog for a nil picture";
-  EXPECT_FALSE(platform::ExportPicture(Sample()));
-  EXPECT_TRUE(ui_->messages.empty());
-  EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
-}
-
 // The message names the file and the reason; whatever stood there stays as it was, and no
 // temporary file is left behind.
 TEST_F(PictureExportTest, AFailedWriteSaysWhyAndKeepsTheFileThatWasThere) {

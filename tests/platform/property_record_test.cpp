@@ -33,19 +33,6 @@ TEST(PropertyRecordTest, TheFieldRecordExampleIsWrittenAndReadByteForByte) {
   EXPECT_EQ(DecodePropertyRecord(example)[1].value.AsInt32(), -2147483647 - 1);
 }
 
-TEST(PropertyRecordTest, StringLengthsCountBytesAndLongTextsAreReadWhole) {
-  std::string credit = "\xC2\xA9 2006 the Corvane authors";  // one two-byte character
-  std::string help(5392, 'x');
-  help.back() = 'z';
-  std::string record = PropertyRecord({{"Caption", credit}, {"Text", help}, {"Name", "F"}});
-  EXPECT_EQ(record.substr(7, 5), Bytes({0x20, 0, 0, 0, static_cast<int>(credit.size())}));
-  EXPECT_EQ(record.size(), (12u + credit.size()) + (9u + 5392) + (9u + 1));
-  auto entries = DecodePropertyRecord(record);
-  ASSERT_EQ(entries.size(), 3u);
-  EXPECT_EQ(entries[0].value.AsString(), credit);
-  EXPECT_EQ(entries[1].value.AsString(), help);
-}
-
 TEST(PropertyRecordTest, DamagedRecordsNameTheKeyAndOffsetWithoutReadingPastTheEnd) {
   std::string good = PropertyRecord({{"Left", 230}, {"Top", 150}});
   struct Case {

@@ -90,8 +90,4 @@ TEST_F(StyledTextPrinterTest, PrintsTheTextAsItWasWhenMade) {
   EXPECT_TRUE(testing_support::MatchesSnapshot(page_, "printed-as-made"));
 }
 
-TEST_F(StyledTextPrinterTest, ANilDrawingContextIsTheNilObjectException) {
-  EXPECT_THROW(area_->styledTextPrinter(nullptr, 540), platform::NilObjectException);
-}
-
 }  // namespace

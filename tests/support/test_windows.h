@@ -22,7 +22,6 @@
 #include "platform/event_loop.h"
 #include "platform/implicit_instances.h"
 #include "platform/invoker.h"
-#include "platform/label.h"
 #include "platform/menu_bar.h"
 #include "platform/menu_target.h"
 #include "platform/property_record.h"
@@ -35,66 +34,6 @@
 #include "support/scripted_user_interaction.h"
 
 namespace testing_support {
-
-// A borderless box without a close box that takes keys and clicks itself, like an About box: any
-// of them notes itself in `journal` and hides the box.
-class BoxWnd : public platform::Window {
- public:
-  static std::shared_ptr<BoxWnd> Instance() { return platform::ImplicitInstance<BoxWnd>(); }
-  static const platform::ClassRecord& Lookup() {
-    static platform::ClassRecord* ctbl = nullptr;
-    static const platform::ClassRecord& record = platform::DefineClass<BoxWnd>(
-        ctbl, "BoxWnd.BoxWnd", &platform::Window::Lookup(),
-        {platform::Method("Layout", "%%", &BoxWnd::Layout),
-         platform::Method("CreateControls", "%%", &BoxWnd::CreateControls),
-         platform::Method("Event_KeyDown", "%b%s", &BoxWnd::Event_KeyDown),
-         platform::Method("Event_MouseDown", "%b%i4i4", &BoxWnd::Event_MouseDown)},
-        {"Layout", "CreateControls", "KeyDown", "MouseDown"});
-    return record;
-  }
-
-  void Layout() {
-    platform::_SetProperties(*this, platform::PropertyRecord({{"Width", 200},
-                                                              {"Height", 100},
-                                                              {"Frame", 2},
-                                                              {"CloseButton", false},
-                                                              {"Visible", true}}));
-  }
-  // A label and a disabled picture, as an About box has; clicks on either belong to the box.
-  void CreateControls() {
-    using platform::PropertyRecord;
-    platform::CreateControlsFromList(
-        *this,
-        {{&platform::Label::Lookup,
-          "Notice",
-          nullptr,
-          PropertyRecord({{"Left", 0}, {"Top", 80}, {"Width", 200}, {"Height", 20}}),
-          {}},
-         {&platform::Canvas::Lookup,
-          "Badge",
-          nullptr,
-          PropertyRecord(
-              {{"Left", 50}, {"Top", 10}, {"Width", 100}, {"Height", 50}, {"Enabled", false}}),
-          {}}});
-  }
-  bool Event_KeyDown(std::string key) { return Dismiss("KeyDown " + key); }
-  bool Event_MouseDown(int32_t x, int32_t y) {
-    return Dismiss("MouseDown " + std::to_string(x) + "," + std::to_string(y));
-  }
-
-  static inline std::vector<std::string> journal;
-  static void Reset() {
-    if (auto open = platform::_GetImplicitWindow(Lookup().name)) open->Close();
-    journal.clear();
-  }
-
- private:
-  bool Dismiss(const std::string& entry) {
-    journal.push_back(entry);
-    Hide();
-    return false;
-  }
-};
 
 // A window class of the tests' own, described the way the program's windows are: a class record,
 // a window record, a creation list and handlers bound by name. Every handler notes what it saw in
@@ -337,7 +276,6 @@ class FrameworkSession : public ::testing::Test {
   }
   static void Reset() {
     TestWnd::Reset();
-    BoxWnd::Reset();
     platform::_RuntimeRegisterAppObject(nullptr);
     platform::ResetQuitForTests();
   }

@@ -36,8 +36,7 @@ TEST_P(QuittingTest, QuittingEndsTheEventLoopWithStatusZeroAndFinalizeReleasesTh
   auto watchdog = platform::RunFromEventLoop([] { platform::Quit(99); }, 10000);
   corvane::_Main();
   EXPECT_EQ(platform::QuitStatus(), 0);
-  EXPECT_EQ(User().messages, std::vector<std::string>{});
-  EXPECT_EQ(User().questions, std::vector<std::string>{});
+  EXPECT_EQ(User().boxes, testing_support::Boxes{});
 
   std::shared_ptr<platform::MenuBar> barOfTheRun = corvane::App()->MenuBar();
   // The framework's window list goes first, before the program's own globals: the default window,

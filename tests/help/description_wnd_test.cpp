@@ -135,14 +135,8 @@ TEST_F(DescriptionWndTest, PrintPrintsTheWholeHelpTextWhateverIsScrolledOrSelect
   User().QueuePdfPrinter(path);
   EXPECT_TRUE(platform::ChooseMenuItem("Print"));
 
-  const int pages = testing_support::PdfPageCount(path);
-  EXPECT_EQ(pages, 2);
-  EXPECT_EQ(testing_support::PdfPageText(path, 1).substr(0, 8), "Corvane\n");
+  EXPECT_EQ(testing_support::PdfPageCount(path), 2);
   EXPECT_EQ(testing_support::Ink(testing_support::PdfText(path)), testing_support::Ink(kHelpText));
-  EXPECT_NE(testing_support::Ink(testing_support::PdfPageText(path, pages)), "");
-  const std::string fonts = testing_support::PdfFonts(path);
-  EXPECT_NE(fonts.find("LiberationSerif "), std::string::npos) << fonts;
-  EXPECT_NE(fonts.find("LiberationSerif-Bold "), std::string::npos) << fonts;
   // Paragraphs wrap at the free area's full width, half an inch in on a Letter page.
   EXPECT_TRUE(
       testing_support::MatchesSnapshot(testing_support::RenderPdfPage(path, 1), "printed-help"));

@@ -11,6 +11,7 @@
 #include "linegraph/gx_line_graph.h"
 #include "platform/color.h"
 #include "platform/exceptions.h"
+#include "support/scripted_user_interaction.h"
 
 namespace corvane {
 namespace {
@@ -32,7 +33,7 @@ TEST(GxLineGraphModel, PointsSetUnsetRangesAndWidenSetOnes) {
 
   graph->SetXRange(0.0, 10.0);
   graph->SetYRange(0.0, 6.0);
-  for (double x : {12.0, -3.0, 5.0}) graph->NewPoint(line, x, -0.25);
+  for (double x : {11.5, 12.0, -3.0, 5.0}) graph->NewPoint(line, x, -0.25);
   graph->NewPoint(line, 5.0, 7.5);
   EXPECT_EQ(RangesOf(*graph), (Ranges{-3.0, 12.0, -0.25, 7.5}));
   EXPECT_EQ(graph->GetXMin(), -3);
@@ -46,6 +47,12 @@ TEST(GxLineGraphModel, PointsSetUnsetRangesAndWidenSetOnes) {
   graph->SetXRange(10.0, 0.0);
   graph->NewPoint(line, 5.0, 0.0);
   EXPECT_EQ(RangesOf(*graph), (Ranges{10.0, 5.0, -0.25, 7.5}));
+}
+
+TEST(GxLineGraphModel, ShowVersionNamesTheComponent) {
+  testing_support::ScriptedUserInteractionGuard user;
+  std::make_shared<GxLineGraph>()->ShowVersion();
+  EXPECT_EQ(user->boxes, (testing_support::Boxes{{"LineGraph 1.0", 0, ""}}));
 }
 
 TEST(GxLineGraphModel, MarksAreGivenAsCountsAndKeptAsIntervals) {

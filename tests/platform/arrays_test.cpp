@@ -41,10 +41,11 @@ TEST(Array2DTest, BothDimensionsAreCheckedThroughEveryRedim) {
   }
   EXPECT_THROW(grid.Ubound(3), OutOfBoundsException);
 
+  grid(1, 0) = 2.5;
   grid(1, 1) = 1.5;
   grid(2, 3) = 7.0;
   grid.Redim(5, 2);  // keeps what lies inside both the old and the new bounds
-  EXPECT_EQ(grid(1, 1), 1.5);
+  EXPECT_EQ((std::pair{grid(1, 0), grid(1, 1)}), (std::pair{2.5, 1.5}));
   EXPECT_EQ(grid(5, 2), 0.0);
   EXPECT_THROW(grid(2, 3), OutOfBoundsException);
   grid.Redim(5, 5);

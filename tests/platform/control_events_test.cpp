@@ -77,8 +77,8 @@ TEST_F(ControlEventsTest, AWindowClosedByItsOwnHandlerGoesAwayAndLateEventsAreRe
   std::weak_ptr<TestWnd> gone = TestWnd::Instance();
   user_->QueueAnswer(platform::kMsgBoxYes);
   platform::ClickButton(button);
-  EXPECT_EQ(user_->questions, (Journal{"Close?"}));
-  EXPECT_TRUE(user_->messages.empty());
+  EXPECT_EQ(user_->boxes,
+            (testing_support::Boxes{{"Close?", platform::kMsgBoxYesNoQuestion, "Corvane"}}));
   ASSERT_TRUE(gone.expired()) << "the controls' handlers must not keep their window alive";
   EXPECT_EQ(field->Text(), "still here");
 

@@ -51,8 +51,8 @@ struct FormatCase {
 
 const FormatCase kFormats[] = {
     {PictureFormat::kPng, "plot.png", "plot.png", "export-sample"},
-    {PictureFormat::kJpeg, "plot.jpg", "plot.jpg", "export-sample-jpeg"},
-    {PictureFormat::kBmp, "plot", "plot.bmp", "export-sample"},
+    {PictureFormat::kJpeg, "plot", "plot.jpg", "export-sample-jpeg"},
+    {PictureFormat::kBmp, "plot.bmp", "plot.bmp", "export-sample"},
     {PictureFormat::kTiff, "plot", "plot.tif", "export-sample"},
 };
 

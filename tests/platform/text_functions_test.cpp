@@ -54,6 +54,7 @@ TEST(StrTest, WholeNumbersShowTheirDigitsAloneAndFractionsTheirDecimals) {
   EXPECT_EQ(Str(7.0), "7");
   EXPECT_EQ(Str(2147483647.0), "2147483647");
   EXPECT_EQ(Str(-2.25), "-2.25");
+  EXPECT_EQ(Str(1.23456789012345), "1.23456789012345");
   EXPECT_EQ(Str(0.05, "#.0000"), "0.0500");
 }
 

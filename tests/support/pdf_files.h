@@ -60,18 +60,6 @@ inline std::string PdfText(const std::string& path) {
   return CommandOutput("pdftotext -layout " + Quoted(path) + " - 2>/dev/null");
 }
 
-// The fonts the file uses, one line each, as pdffonts lists them.
-inline std::string PdfFonts(const std::string& path) {
-  return CommandOutput("pdffonts " + Quoted(path) + " 2>/dev/null");
-}
-
-// The text of one page (1 is the first), laid out as on the page.
-inline std::string PdfPageText(const std::string& path, int page) {
-  const std::string number = std::to_string(page);
-  return CommandOutput("pdftotext -layout -f " + number + " -l " + number + " " + Quoted(path) +
-                       " - 2>/dev/null");
-}
-
 // One page rendered at 72 pixels per inch, one pixel per point; nil when it cannot be rendered.
 inline std::shared_ptr<platform::Picture> RenderPdfPage(const std::string& path, int page) {
   std::string stem = path + ".page" + std::to_string(page);

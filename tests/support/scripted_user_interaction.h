@@ -30,7 +30,7 @@ inline void PrintTo(const Box& box, std::ostream* out) {
 
 // Records every box, beep and dialog, and answers from queues: questions No and print and export
 // dialogs Cancel when their queue is empty. `boxes` holds every box in order, messages and
-// questions alike; `messages` and `questions` hold the texts of each kind.
+// questions alike; `messages` the texts of the messages alone.
 class ScriptedUserInteraction : public platform::UserInteraction {
  public:
   void ShowMessage(const std::string& text) override {
@@ -39,7 +39,6 @@ class ScriptedUserInteraction : public platform::UserInteraction {
   }
   int32_t AskQuestion(const std::string& prompt, int32_t buttons,
                       const std::string& title) override {
-    questions.push_back(prompt);
     boxes.push_back({prompt, buttons, title});
     if (answers.empty()) return platform::kMsgBoxNo;
     int32_t answer = answers.front();
@@ -82,7 +81,6 @@ class ScriptedUserInteraction : public platform::UserInteraction {
 
   Boxes boxes;
   std::vector<std::string> messages;
-  std::vector<std::string> questions;
   std::deque<int32_t> answers;
   int beeps = 0;
   std::deque<PdfPrinter> printers;

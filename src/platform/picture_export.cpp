@@ -1,15 +1,18 @@
 #include "platform/picture_export.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QString>
 #include <QWidget>
 #include <algorithm>
 #include <filesystem>
+#include <string_view>
 
 #include "platform/exceptions.h"
+#include "platform/file_replacement.h"
 #include "platform/picture.h"
 #include "platform/picture_data.h"
 #include "platform/user_interaction.h"
@@ -59,17 +62,20 @@ std::string WritePictureFile(const Picture& picture, const std::string& path,
   if (!QImageWriter::supportedImageFormats().contains(formatName)) {
     return std::string(FormatInfo(format).name) + " pictures cannot be written on this system";
   }
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
-  QImageWriter writer(&file, formatName);
+  FileReplacement file(path);
+  if (!file.Failure().empty()) return file.Failure();
+  // Encoded in memory first, so that a write that fails is the file's failure and says why, never
+  // the encoder's guess.
+  QByteArray encoded;
+  QBuffer buffer(&encoded);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, formatName);
   if (format == PictureFormat::kJpeg) writer.setQuality(kJpegQuality);
   // Every format gets the same opaque pixels; only PNG and TIFF would keep an alpha channel.
   if (!writer.write(picture.Data().image.convertToFormat(QImage::Format_RGB32))) {
-    file.cancelWriting();
     return writer.errorString().toStdString();
   }
-  if (!file.commit()) return file.errorString().toStdString();
-  return "";
+  return file.Commit(std::string_view(encoded.constData(), static_cast<size_t>(encoded.size())));
 }
 
 bool ExportPicture(const std::shared_ptr<Picture>& picture) {

@@ -12,6 +12,7 @@
 #include "platform/exceptions.h"
 #include "platform/graphics.h"
 #include "platform/picture.h"
+#include "support/file_size_limit.h"
 #include "support/picture_comparison.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_user_interaction.h"
@@ -102,6 +103,31 @@ TEST_F(PictureExportTest, AFailedWriteSaysWhyAndKeepsTheFileThatWasThere) {
   EXPECT_GT(ui_->messages[0].size(), target.size() + 40) << "the reason is missing";
   EXPECT_EQ(Contents(existing), "a good earlier picture");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
+}
+
+// A disk that fills part way through the file, or before its first byte, is a failed save like
+// any other: the earlier file stays byte for byte, and the reason is the file's, whatever the
+// format's writer thought of it.
+TEST_F(PictureExportTest, AFullDiskKeepsTheEarlierFileAndSaysWhy) {
+  const std::string target = folder_.File("plot.png");
+  for (rlim_t room : {rlim_t{0}, rlim_t{100}}) {
+    for (PictureFormat format : {PictureFormat::kPng, PictureFormat::kBmp}) {
+      SCOPED_TRACE(std::to_string(room) + " bytes, " + platform::FormatInfo(format).name);
+      std::ofstream(target) << "a good earlier picture";
+      ui_->messages.clear();
+      ui_->QueueExport(target, format);
+      bool saved;
+      {
+        testing_support::FileSizeLimit disk(room);
+        saved = platform::ExportPicture(Sample());
+      }
+      EXPECT_FALSE(saved);
+      EXPECT_EQ(ui_->messages, std::vector<std::string>{"The picture could not be saved as \"" +
+                                                        target + "\": File too large."});
+      EXPECT_EQ(Contents(target), "a good earlier picture");
+      EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
+    }
+  }
 }
 
 }  // namespace

@@ -1,8 +1,5 @@
 #include "platform/printer_dialog.h"
 
-#include <QString>
-#include <string>
-
 #include "platform/graphics.h"
 #include "platform/printer_setup.h"
 #include "platform/printer_setup_data.h"
@@ -10,26 +7,13 @@
 #include "platform/user_interaction.h"
 
 namespace platform {
-namespace {
-
-std::string FailureMessage(const QPrinter& printer) {
-  if (printer.outputFormat() == QPrinter::PdfFormat) {
-    return "Could not print: the file \"" + printer.outputFileName().toStdString() +
-           "\" cannot be written.";
-  }
-  return "Could not print: the printer \"" + printer.printerName().toStdString() +
-         "\" cannot be reached.";
-}
-
-}  // namespace
 
 std::shared_ptr<Graphics> OpenPrinterDialog() {
   PrinterSetup setup;
   if (!CurrentUserInteraction().ChoosePrinter(setup)) return nullptr;
-  std::string failure = FailureMessage(*setup.Data().printer);
   auto surface = std::make_unique<PrinterSurface>(std::move(setup.Data().printer));
-  if (!surface->Active()) {
-    MsgBox(failure);
+  if (!surface->Failure().empty()) {
+    MsgBox(surface->Failure());
     return nullptr;
   }
   return std::make_shared<Graphics>(std::move(surface));

@@ -11,11 +11,14 @@ PrinterSetup::PrinterSetup() : data_(std::make_unique<PrinterSetupData>()) {}
 
 PrinterSetup::~PrinterSetup() = default;
 
-void PrinterSetup::PrintToPdfFile(const std::string& path, Paper paper) {
+void PrinterSetup::PrintToPdfFile(const std::string& path, Paper paper, Orientation orientation) {
   QPrinter& printer = *data_->printer;
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QString::fromStdString(path));
-  printer.setPageSize(QPageSize(paper == Paper::kA4 ? QPageSize::A4 : QPageSize::Letter));
+  const QPageSize::PageSizeId sizes[] = {QPageSize::Letter, QPageSize::A4, QPageSize::A5};
+  printer.setPageSize(QPageSize(sizes[static_cast<int>(paper)]));
+  printer.setPageOrientation(orientation == Orientation::kLandscape ? QPageLayout::Landscape
+                                                                    : QPageLayout::Portrait);
 }
 
 }  // namespace platform

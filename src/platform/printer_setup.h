@@ -11,7 +11,8 @@ struct PrinterSetupData;
 // one and hands it to the user-interaction provider, which fills it in.
 class PrinterSetup {
  public:
-  enum class Paper { kLetter, kA4 };
+  enum class Paper { kLetter, kA4, kA5 };
+  enum class Orientation { kPortrait, kLandscape };
 
   PrinterSetup();
   ~PrinterSetup();
@@ -19,7 +20,8 @@ class PrinterSetup {
   PrinterSetup& operator=(const PrinterSetup&) = delete;
 
   // Prints into a PDF file on that paper instead of on a printer, as the dialog's "print to file".
-  void PrintToPdfFile(const std::string& path, Paper paper);
+  void PrintToPdfFile(const std::string& path, Paper paper,
+                      Orientation orientation = Orientation::kPortrait);
 
   PrinterSetupData& Data() { return *data_; }
 

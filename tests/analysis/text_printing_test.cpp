@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "help/help_text.h"
 #include "main_window_session.h"
+#include "platform/printer_setup.h"
 #include "platform/user_simulation.h"
 #include "support/pdf_files.h"
+#include "support/picture_comparison.h"
 #include "support/printed_text.h"
 #include "support/scratch_folder.h"
 
@@ -17,6 +21,8 @@ namespace {
 
 using Calls = std::vector<std::string>;
 using testing_support::Ink;
+using Paper = platform::PrinterSetup::Paper;
+using Orientation = platform::PrinterSetup::Orientation;
 
 // Stands in for both the styled-text printer and the printer's pages, and logs what the loop asks.
 struct RecordingPrinter {
@@ -53,9 +59,10 @@ const char kWorkedExample[] =
 class ReportPrintingTest : public testing_support::MainWindowSession {
  protected:
   // Presses Print with a PDF file chosen in the print dialog; returns the file.
-  std::string PrintToPdf() {
+  std::string PrintToPdf(Paper paper = Paper::kLetter,
+                         Orientation orientation = Orientation::kPortrait) {
     const std::string path = folder_.File("job" + std::to_string(++jobs_) + ".pdf");
-    User().QueuePdfPrinter(path);
+    User().QueuePdfPrinter(path, paper, orientation);
     platform::ClickButton(Window()->PrintBtn());
     return path;
   }
@@ -112,13 +119,42 @@ TEST_F(ReportPrintingTest, AReportPrintsWholeOnTheFewPagesItNeedsInTheMonospaced
   EXPECT_EQ(Window()->EigenFld()->Text(), report);
   EXPECT_EQ(Window()->EigenFld()->SelStart(), 40);
   EXPECT_EQ(Window()->EigenFld()->SelLength(), 12);
+}
 
+// Whatever the paper and its orientation, every line lands on the paper with a margin, once and in
+// order, on as many pages as on Letter: ninety-nine variables' report takes two.
+TEST_F(ReportPrintingTest, EveryLineReachesThePaperWhateverItsSizeAndOrientation) {
+  struct PaperCase {
+    Paper paper;
+    Orientation orientation;
+    const char* size;
+  };
+  const PaperCase papers[] = {{Paper::kLetter, Orientation::kPortrait, "612 x 792"},
+                              {Paper::kA4, Orientation::kPortrait, "595 x 842"},
+                              {Paper::kA4, Orientation::kLandscape, "842 x 595"},
+                              {Paper::kA5, Orientation::kPortrait, "420 x 595"}};
   std::string eigenvalues;
   for (int i = 99; i >= 1; --i) eigenvalues += std::to_string(i / 10.0) + "\r";
   CalculateFor("99", eigenvalues);
-  path = PrintToPdf();
-  EXPECT_EQ(testing_support::PdfPageCount(path), 2);
-  ExpectPrintedWhole(path);
+  EXPECT_EQ(testing_support::BlocksOfText(*Window()->EigenFld()), 2);
+  for (const std::string& text : {Window()->EigenFld()->Text(), std::string(kHelpText)}) {
+    Window()->EigenFld()->SetText(text);
+    for (const PaperCase& c : papers) {
+      SCOPED_TRACE(std::string(c.size) + ", " + text.substr(0, 20));
+      const std::string path = PrintToPdf(c.paper, c.orientation);
+      ExpectPrintedWhole(path);
+      EXPECT_EQ(testing_support::PdfPageSize(path), c.size);
+      for (int page = 1; page <= testing_support::PdfPageCount(path); ++page) {
+        auto rendered = testing_support::RenderPdfPage(path, page);
+        ASSERT_NE(rendered, nullptr);
+        const auto inked = testing_support::DarkBox(*rendered, 3 * 200);
+        constexpr int32_t kMargin = 9;
+        EXPECT_GE(std::min(inked.left, inked.top), kMargin) << page;
+        EXPECT_LT(inked.right, rendered->Width() - kMargin) << page;
+        EXPECT_LT(inked.bottom, rendered->Height() - kMargin) << page;
+      }
+    }
+  }
   EXPECT_EQ(User().messages, std::vector<std::string>{});
 }
 

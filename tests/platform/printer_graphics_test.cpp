@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <string>
@@ -11,6 +13,7 @@
 #include "platform/picture.h"
 #include "platform/printer_dialog.h"
 #include "platform/printer_setup.h"
+#include "support/file_size_limit.h"
 #include "support/pdf_files.h"
 #include "support/picture_comparison.h"
 #include "support/scratch_folder.h"
@@ -120,6 +123,40 @@ TEST_F(PrinterGraphicsTest, NoJobGivesNil) {
   EXPECT_NE(ui_->messages[0].find(path), std::string::npos) << ui_->messages[0];
   EXPECT_EQ(ui_->printDialogs, 2);
   EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
+}
+
+// A job whose file cannot be finished, the disk full part way, says so as it ends and leaves the
+// earlier file as it was, with nothing beside it.
+TEST_F(PrinterGraphicsTest, AJobThatCannotBeWrittenKeepsTheEarlierFileAndSaysWhy) {
+  const std::string path = folder_.File("job.pdf");
+  std::ofstream(path) << "a good earlier document";
+  ui_->QueuePdfPrinter(path);
+  {
+    testing_support::FileSizeLimit disk(1000);
+    std::shared_ptr<platform::Graphics> printer = platform::OpenPrinterDialog();
+    ASSERT_NE(printer, nullptr);
+    printer->DrawString("Eleven factors", 0, 40);
+  }
+  EXPECT_EQ(ui_->messages, std::vector<std::string>{"Could not print: the file \"" + path +
+                                                    "\" could not be written: File too large."});
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "a good earlier document");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
+}
+
+// A picture reaches the paper as it is, thin lines and all: nothing lossy between.
+TEST_F(PrinterGraphicsTest, PicturesArePrintedLosslessly) {
+  auto picture = platform::NewPicture(60, 42, 32);
+  for (int32_t x = 0; x < 60; x += 3) {
+    picture->Graphics().SetForeColor(platform::RGB(x * 4, 0, 255 - x * 4));
+    picture->Graphics().DrawLine(x, 0, 59 - x, 41);
+  }
+  std::string path =
+      Print([&](platform::Graphics& g) { g.DrawPicture(picture, 20, 100, 54, 38, 0, 0, 60, 42); });
+  std::string encoding;
+  auto embedded = testing_support::PdfEmbeddedPicture(path, encoding);
+  EXPECT_NE(encoding, "jpeg");
+  EXPECT_EQ(testing_support::CompareChannels(embedded, picture).largest, 0);
 }
 
 }  // namespace

@@ -45,6 +45,11 @@ class TextArea : public TextControl {
   // The most characters the user may type or paste; 0 for no limit. Text set by code is not cut.
   int32_t LimitText() const;
   void SetLimitText(int32_t limit);
+  // Whatever LimitText says, a paste (or drop) that would leave more characters than this in the
+  // area is refused whole with a message, the text left as it was: Qt lays a line out in time
+  // that grows with the square of its length, so one pasted line of a million characters would
+  // hold the window for a minute. The bound is far above what the program's fields are made for.
+  static constexpr int32_t kMostCharactersAfterPaste = 32768;
 
   // Raised by the framework for a typed key: true when the KeyDown handler consumed the key. A
   // handler that failed has not let the key through either.

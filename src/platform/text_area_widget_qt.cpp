@@ -6,10 +6,13 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <cstdint>
 #include <limits>
+#include <string>
 
 #include "platform/key_translation_qt.h"
 #include "platform/text_area.h"
+#include "platform/user_interaction.h"
 
 namespace platform {
 
@@ -123,10 +126,13 @@ void TextAreaWidget::InsertLineBreak() {
   ensureCursorVisible();
 }
 
+int32_t TextAreaWidget::KeptCharacters() const {
+  return CharacterCount(RawText()) - CharacterCount(textCursor().selectedText());
+}
+
 int32_t TextAreaWidget::Room() const {
   if (limitText <= 0) return std::numeric_limits<int32_t>::max();
-  int32_t kept = CharacterCount(RawText()) - CharacterCount(textCursor().selectedText());
-  return std::max(0, limitText - kept);
+  return std::max(0, limitText - KeptCharacters());
 }
 
 void TextAreaWidget::insertFromMimeData(const QMimeData* source) {
@@ -135,6 +141,11 @@ void TextAreaWidget::insertFromMimeData(const QMimeData* source) {
   if (!multiline) text = text.section(u'\n', 0, 0);
   text.truncate(IndexOfCharacter(text, Room()));
   if (text.isEmpty()) return;
+  if (int64_t{KeptCharacters()} + CharacterCount(text) > TextArea::kMostCharactersAfterPaste) {
+    MsgBox("This text is too long to paste: a field holds at most " +
+           std::to_string(TextArea::kMostCharactersAfterPaste) + " characters.");
+    return;
+  }
   textCursor().insertText(text);
   ensureCursorVisible();
 }

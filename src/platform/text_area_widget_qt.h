@@ -33,6 +33,8 @@ class TextAreaWidget : public QTextEdit {
   // True when the key was dealt with here and must not reach QTextEdit.
   bool HandleKeyPress(QKeyEvent& event);
   void InsertLineBreak();
+  // The characters that stay when the selection is replaced.
+  int32_t KeptCharacters() const;
   // How many characters the user may still put in place of the selection.
   int32_t Room() const;
 

@@ -48,6 +48,44 @@ TEST_F(ControlEventsTest, TheLimitHoldsForTypedComposedAndPastedTextButNotForCod
   EXPECT_EQ(code->Text(), "too long for the limit");
 }
 
+// Refused whole, not cut: a list cut short would calculate without a word. The bound counts the
+// characters that would stand after the paste, a line ending as one and a replaced selection not.
+TEST_F(ControlEventsTest, APasteThatWouldPassTheBoundIsRefusedWithAMessage) {
+  constexpr int32_t kBound = platform::TextArea::kMostCharactersAfterPaste;
+  const std::string digits(kBound, '7');
+  std::string lines;
+  for (int32_t i = 0; i < kBound / 2; ++i) lines += "7\r\n";
+  struct Case {
+    const char* name;
+    std::string before;
+    int32_t selected;  // the last characters of `before`
+    std::string pasted;
+    bool taken;
+  };
+  const Case cases[] = {{"the bound's worth", "", 0, digits, true},
+                        {"one over with the text there", "1", 0, digits, false},
+                        {"the selection replaced", "1", 1, digits, true},
+                        {"line endings count once", "", 0, lines, true},
+                        {"one long line over", "", 0, digits + "7", false}};
+  auto field = Opened()->NameFld();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    field->SetText(c.before);
+    field->SetSelStart(static_cast<int32_t>(c.before.size()) - c.selected);
+    field->SetSelLength(c.selected);
+    user_->messages.clear();
+    platform::PasteText(field, c.pasted);
+    if (c.taken) {
+      EXPECT_EQ(field->Text().size(), static_cast<size_t>(kBound));
+      EXPECT_TRUE(user_->messages.empty());
+    } else {
+      EXPECT_EQ(field->Text(), c.before);
+      EXPECT_EQ(user_->messages,
+                Journal{"This text is too long to paste: a field holds at most 32768 characters."});
+    }
+  }
+}
+
 TEST_F(ControlEventsTest, TextReadsBackWithCarriageReturnsAndSelectionsCountCharacters) {
   auto field = Opened()->NameFld();
   platform::PasteText(field, "5.43\r\n3.11\n2.24\r1.89");

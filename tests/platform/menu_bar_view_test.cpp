@@ -105,6 +105,20 @@ TEST_F(MenuBarViewTest, TheEditItemsWorkOnTheFocusedTextAreaWhileTheyApply) {
   EXPECT_EQ(platform::OpenMenu("UntitledMenu0"), (Names{"EditCopy"}));
 }
 
+TEST_F(MenuBarViewTest, EditPasteRefusesTextThatWouldPassTheBound) {
+  auto field = window_->NameFld();
+  field->SetFocus();
+  const int32_t half = platform::TextArea::kMostCharactersAfterPaste / 2 + 1;
+  field->SetText(std::string(static_cast<size_t>(half), '7'));
+  Select(0, half);
+  EXPECT_TRUE(platform::ChooseMenuItem("EditCopy"));
+  Select(half, 0);
+  EXPECT_TRUE(platform::ChooseMenuItem("EditPaste"));
+  EXPECT_EQ(field->Text().size(), static_cast<size_t>(half));
+  EXPECT_EQ(messages_->messages,
+            Names{"This text is too long to paste: a field holds at most 32768 characters."});
+}
+
 TEST_F(MenuBarViewTest, EscapeFromAMenuLeavesTheKeyboardWithTheFieldThatHadIt) {
   window_->CodeFld()->SetFocus();
   platform::OpenMenuThenPressEscape("FileMenu");

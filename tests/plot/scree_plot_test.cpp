@@ -32,8 +32,8 @@ int32_t Int32(double value) {
 }
 
 // A completed calculation as the main window leaves it, and the plot expected of it: the range
-// drawn is 1..n by yMin..yMax, with one label per mark on each axis unless they overlap into one
-// band of ink.
+// drawn is 1..n by yMin..yMax, whole numbers, with one label per mark on each axis unless they
+// overlap into one band of ink.
 struct PlotCase {
   const char* name;
   std::vector<double> eigenvalues;
@@ -75,7 +75,7 @@ class PlotFrame {
 
   int32_t Left() const { return left_; }
   int32_t X(int32_t ordinal) const { return Int32((ordinal - 1) / xScale_) + left_; }
-  int32_t Y(double y) const { return kPlotBottom - Int32((y - Int32(yMin_)) / yScale_); }
+  int32_t Y(double y) const { return kPlotBottom - Int32((y - yMin_) / yScale_); }
 
  private:
   double yMin_;
@@ -108,9 +108,9 @@ std::vector<double> Decaying(int32_t count, double first, double rate) {
   return values;
 }
 
-// The top is the first eigenvalue plus one, rounded; a fitted line that leaves the range widens
-// it. The worked example is the help text's: 7 factors, the least-squares fit of eigenvalues 7 to
-// 20.
+// The top is the first eigenvalue plus one, rounded, and the bottom zero, unless a value drawn lies
+// outside: the range then grows to the whole numbers beyond. The worked example is the help
+// text's: 7 factors, the least-squares fit of eigenvalues 7 to 20.
 // clang-format off
 const PlotCase kPlotCases[] = {
     {"worked example", {5.43, 3.11, 2.24, 1.89, 1.52, 1.29, .80, .46, .41, .37, .35, .33, .30, .28,
@@ -118,13 +118,16 @@ const PlotCase kPlotCases[] = {
     {"first eigenvalue 0.4", {0.4, 0.3, 0.2, 0.1}, -0.05, 0.8, 1, 0, 1, 2, 4},
     {"no factors: the line lies along zero", {2.6, 1.2, 0.9, 0.5, 0.2}, 0, 0, 0, 0, 4, 5, 5},
     {"a count beyond the rows: along zero", {2.6, 1.2, 0.9, 0.5, 0.2}, 0, 0, 7, 0, 4, 5, 5},
-    {"the line leaves the range at both ends", {2.2, 1.0, 0.6, 0.3, 0.1}, -1.5, 5.0, 1, -2.5, 3.5,
-     4, 5},
+    {"eigenvalues below zero", {3, 1, .5, -.2, -1.5}, -1.0, 3.6, 3, -2, 4, 7, 5},
+    {"the line ends below zero", {2.6, 1.2, 0.9, 0.5, 0.2}, -0.6, 2.6, 1, -1, 4, 6, 5},
+    {"the line starts above the top", {2.2, 1.0, 0.6, 0.3, 0.1}, -1.0, 5.5, 1, 0, 5, 6, 5},
+    {"every value below zero", {-2, -2.5, -3}, -0.4, -1.2, 1, -3, 0, 4, 3},
     {"99 variables, first eigenvalue 50", Decaying(99, 50, 0.1), -0.05, 10.0, 40, 0, 51, 1, 1},
 };
 // clang-format on
 
-// Blue discs on the eigenvalues over the black fitted line, and one label per mark on each axis.
+// Blue discs on the eigenvalues over the black fitted line, inside the frame, and one label per
+// mark on each axis.
 TEST(ScreePlotTest, TheCurveTheLineAndTheLabelsFollowTheResults) {
   for (const PlotCase& c : kPlotCases) {
     SCOPED_TRACE(c.name);
@@ -143,6 +146,11 @@ TEST(ScreePlotTest, TheCurveTheLineAndTheLabelsFollowTheResults) {
     double last = fitted ? n * c.slope + c.intercept : 0.0;
     EXPECT_EQ(plot->PixelColor(frame.X(1), frame.Y(first) - 1), kBlack);
     EXPECT_EQ(plot->PixelColor(frame.X(n), frame.Y(last) - 1), kBlack);
+    // Above, right of and below the frame, clear of the labels.
+    EXPECT_EQ(InkGroups(*plot, frame.Left(), 0, kWidth - 1, kPlotTop - 3, true), 0);
+    EXPECT_EQ(InkGroups(*plot, kWidth - 17, 0, kWidth - 1, kPlotBottom, true), 0);
+    EXPECT_EQ(InkGroups(*plot, frame.Left(), kPlotBottom + 3, kWidth - 1, kPlotBottom + 8, true),
+              0);
     EXPECT_EQ(InkGroups(*plot, 0, 0, frame.Left() - 3, kHeight - 1, true), c.yLabels);
     // From just left of the first x label, centred on the y axis, clear of the y label 0.
     EXPECT_EQ(InkGroups(*plot, frame.Left() - 4, kPlotBottom + 3, kWidth - 1, kHeight - 1, false),

@@ -62,7 +62,10 @@ std::shared_ptr<platform::Picture> DrawScreePlot(int32_t width, int32_t height) 
   const int32_t r = FittedRow(results);
   platform::Array<double> fitted;
   fitted.Redim(n);
-  for (int32_t j = 1; j <= n; ++j) fitted(j) = x(j) * results(r, 4) + results(r, 5);
+  for (int32_t j = 1; j <= n; ++j) {
+    fitted(j) = x(j) * results(r, 4) + results(r, 5);
+    platform::RuntimeBackgroundTask();
+  }
   const YRange range = WholeUnitRange(platform::Round(y(1) + 1.0), y, fitted);
 
   auto graph = std::make_shared<GxLineGraph>();

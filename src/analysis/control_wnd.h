@@ -4,13 +4,13 @@
 #include <memory>
 #include <string>
 
-#include "platform/canvas.h"
-#include "platform/class_record.h"
-#include "platform/label.h"
-#include "platform/push_button.h"
-#include "platform/rectangle_control.h"
-#include "platform/text_area.h"
-#include "platform/window.h"
+#include "platform/controls/canvas.h"
+#include "platform/controls/label.h"
+#include "platform/controls/push_button.h"
+#include "platform/controls/rectangle_control.h"
+#include "platform/core/class_record.h"
+#include "platform/text_area/text_area.h"
+#include "platform/windows/window.h"
 
 namespace corvane {
 

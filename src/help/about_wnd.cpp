@@ -1,13 +1,13 @@
 #include "help/about_wnd.h"
 
 #include "analysis/control_wnd.h"
-#include "app/bundle_pictures.h"
-#include "app/control_records.h"
-#include "app/window_helpers.h"
-#include "platform/control_creation.h"
-#include "platform/implicit_instances.h"
-#include "platform/invoker.h"
-#include "platform/set_properties.h"
+#include "platform/core/invoker.h"
+#include "platform/properties/set_properties.h"
+#include "platform/windows/control_creation.h"
+#include "platform/windows/implicit_instances.h"
+#include "shared/bundle_pictures.h"
+#include "shared/control_records.h"
+#include "shared/window_helpers.h"
 
 namespace corvane {
 

@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "platform/canvas.h"
-#include "platform/class_record.h"
-#include "platform/label.h"
-#include "platform/window.h"
+#include "platform/controls/canvas.h"
+#include "platform/controls/label.h"
+#include "platform/core/class_record.h"
+#include "platform/windows/window.h"
 
 namespace corvane {
 

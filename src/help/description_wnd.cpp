@@ -5,16 +5,16 @@
 #include <vector>
 
 #include "analysis/control_wnd.h"
-#include "analysis/text_printing.h"
-#include "app/control_records.h"
-#include "app/menu.h"
-#include "app/window_helpers.h"
 #include "help/about_wnd.h"
 #include "help/help_text.h"
-#include "platform/control_creation.h"
-#include "platform/implicit_instances.h"
-#include "platform/invoker.h"
-#include "platform/set_properties.h"
+#include "platform/core/invoker.h"
+#include "platform/properties/set_properties.h"
+#include "platform/windows/control_creation.h"
+#include "platform/windows/implicit_instances.h"
+#include "shared/control_records.h"
+#include "shared/menu.h"
+#include "shared/text_printing.h"
+#include "shared/window_helpers.h"
 
 namespace corvane {
 

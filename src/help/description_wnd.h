@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/shared_menu_bar_window.h"
-#include "platform/class_record.h"
-#include "platform/text_area.h"
-#include "platform/window.h"
+#include "platform/core/class_record.h"
+#include "platform/text_area/text_area.h"
+#include "platform/windows/window.h"
+#include "shared/shared_menu_bar_window.h"
 
 namespace corvane {
 

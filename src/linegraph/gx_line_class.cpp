@@ -3,8 +3,8 @@
 
 #include "linegraph/gx_line.h"
 #include "linegraph/gx_line_graph.h"
-#include "platform/class_record.h"
-#include "platform/invoker.h"
+#include "platform/core/class_record.h"
+#include "platform/core/invoker.h"
 
 namespace corvane {
 

@@ -1,8 +1,8 @@
 #include <string>
 
 #include "linegraph/gx_line_graph.h"
-#include "platform/class_record.h"
-#include "platform/invoker.h"
+#include "platform/core/class_record.h"
+#include "platform/core/invoker.h"
 
 namespace corvane {
 

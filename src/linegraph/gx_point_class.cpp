@@ -1,6 +1,6 @@
 #include "linegraph/gx_point.h"
-#include "platform/class_record.h"
-#include "platform/invoker.h"
+#include "platform/core/class_record.h"
+#include "platform/core/invoker.h"
 
 namespace corvane {
 

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "platform/canvas.h"
-#include "platform/class_record.h"
-#include "platform/push_button.h"
-#include "platform/window.h"
+#include "platform/controls/canvas.h"
+#include "platform/controls/push_button.h"
+#include "platform/core/class_record.h"
+#include "platform/windows/window.h"
 
 namespace corvane {
 

@@ -1,9 +1,9 @@
-#include "app/bundle_pictures.h"
+#include "shared/bundle_pictures.h"
 
 #include <string>
 
-#include "platform/exceptions.h"
-#include "platform/folder_item.h"
+#include "platform/core/exceptions.h"
+#include "platform/system/folder_item.h"
 
 namespace corvane {
 namespace {

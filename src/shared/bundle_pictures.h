@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/picture.h"
+#include "platform/graphics/picture.h"
 
 namespace corvane {
 

@@ -1,4 +1,4 @@
-#include "app/control_records.h"
+#include "shared/control_records.h"
 
 namespace corvane::records {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/color.h"
-#include "platform/property_record.h"
-#include "platform/property_value.h"
+#include "platform/core/color.h"
+#include "platform/properties/property_record.h"
+#include "platform/properties/property_value.h"
 
 // The property records of Corvane's windows and controls. Every record of one class lists the
 // same keys in the same order; these functions write that order once, and each window gives only

@@ -1,4 +1,4 @@
-#include "app/file_types.h"
+#include "shared/file_types.h"
 
 namespace corvane::FileTypes {
 

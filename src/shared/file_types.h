@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/file_type.h"
+#include "platform/system/file_type.h"
 
 // The two document types Corvane declares at start-up. Nothing reads them afterwards.
 namespace corvane::FileTypes {

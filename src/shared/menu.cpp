@@ -1,13 +1,13 @@
-#include "app/menu.h"
+#include "shared/menu.h"
 
 #include <string>
 #include <vector>
 
-#include "platform/apple_menu_item.h"
-#include "platform/background_task.h"
-#include "platform/exceptions.h"
-#include "platform/invoker.h"
-#include "platform/quit_menu_item.h"
+#include "platform/core/background_task.h"
+#include "platform/core/exceptions.h"
+#include "platform/core/invoker.h"
+#include "platform/menus/apple_menu_item.h"
+#include "platform/menus/quit_menu_item.h"
 
 namespace corvane {
 

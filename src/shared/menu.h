@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "platform/class_record.h"
-#include "platform/menu_bar.h"
+#include "platform/core/class_record.h"
+#include "platform/menus/menu_bar.h"
 
 namespace corvane {
 

@@ -3,11 +3,11 @@
 #include <memory>
 #include <string>
 
-#include "platform/apple_menu_item.h"
-#include "platform/class_record.h"
-#include "platform/menu_bar.h"
-#include "platform/menu_item.h"
-#include "platform/quit_menu_item.h"
+#include "platform/core/class_record.h"
+#include "platform/menus/apple_menu_item.h"
+#include "platform/menus/menu_bar.h"
+#include "platform/menus/menu_item.h"
+#include "platform/menus/quit_menu_item.h"
 
 namespace corvane {
 

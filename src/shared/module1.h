@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/arrays.h"
+#include "platform/text/arrays.h"
 
 // The results a calculation hands to the graph window, and the flags both windows share. Every
 // value lives for the whole run and is read and assigned directly by the windows' handlers.

@@ -1,9 +1,9 @@
-#include "app/shared_menu_bar_window.h"
+#include "shared/shared_menu_bar_window.h"
 
 #include <iterator>
 
-#include "app/menu_items.h"
-#include "platform/invoker.h"
+#include "platform/core/invoker.h"
+#include "shared/menu_items.h"
 
 namespace corvane {
 

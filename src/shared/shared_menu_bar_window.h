@@ -3,11 +3,11 @@
 #include <memory>
 #include <vector>
 
-#include "platform/apple_menu_item.h"
-#include "platform/class_record.h"
-#include "platform/menu_item.h"
-#include "platform/quit_menu_item.h"
-#include "platform/window.h"
+#include "platform/core/class_record.h"
+#include "platform/menus/apple_menu_item.h"
+#include "platform/menus/menu_item.h"
+#include "platform/menus/quit_menu_item.h"
+#include "platform/windows/window.h"
 
 namespace corvane {
 

@@ -1,9 +1,9 @@
-#include "analysis/text_printing.h"
+#include "shared/text_printing.h"
 
-#include "platform/exceptions.h"
-#include "platform/graphics.h"
-#include "platform/printer_dialog.h"
-#include "platform/styled_text_printer.h"
+#include "platform/core/exceptions.h"
+#include "platform/graphics/graphics.h"
+#include "platform/printing/printer_dialog.h"
+#include "platform/text_area/styled_text_printer.h"
 
 namespace corvane {
 

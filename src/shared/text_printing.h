@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/background_task.h"
-#include "platform/text_area.h"
+#include "platform/core/background_task.h"
+#include "platform/text_area/text_area.h"
 
 namespace corvane {
 

@@ -5,12 +5,12 @@
 #include <memory>
 #include <string>
 
-#include "platform/background_task.h"
-#include "platform/canvas.h"
-#include "platform/class_record.h"
-#include "platform/delegate.h"
-#include "platform/picture.h"
-#include "platform/window.h"
+#include "platform/controls/canvas.h"
+#include "platform/core/background_task.h"
+#include "platform/core/class_record.h"
+#include "platform/core/delegate.h"
+#include "platform/graphics/picture.h"
+#include "platform/windows/window.h"
 
 // What every window class of Corvane does the same way: control accessors, the values a window
 // sets in code on a new control before its record is applied, and menu-handler registration.

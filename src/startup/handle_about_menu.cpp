@@ -1,8 +1,8 @@
-#include "app/handle_about_menu.h"
+#include "startup/handle_about_menu.h"
 
-#include "app/menu_items.h"
 #include "help/about_wnd.h"
-#include "platform/invoker.h"
+#include "platform/core/invoker.h"
+#include "shared/menu_items.h"
 
 namespace corvane {
 

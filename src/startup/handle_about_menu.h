@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "platform/application.h"
-#include "platform/class_record.h"
+#include "platform/core/class_record.h"
+#include "platform/menus/application.h"
 
 namespace corvane {
 

@@ -1,16 +1,16 @@
-#include "app/invisible_wnd.h"
+#include "startup/invisible_wnd.h"
 
 #include "analysis/control_wnd.h"
-#include "app/control_records.h"
-#include "app/menu.h"
-#include "app/menu_items.h"
 #include "help/about_wnd.h"
-#include "platform/background_task.h"
-#include "platform/clock.h"
-#include "platform/conversions.h"
-#include "platform/implicit_instances.h"
-#include "platform/invoker.h"
-#include "platform/set_properties.h"
+#include "platform/core/background_task.h"
+#include "platform/core/invoker.h"
+#include "platform/properties/set_properties.h"
+#include "platform/text/clock.h"
+#include "platform/text/conversions.h"
+#include "platform/windows/implicit_instances.h"
+#include "shared/control_records.h"
+#include "shared/menu.h"
+#include "shared/menu_items.h"
 
 namespace corvane {
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "app/shared_menu_bar_window.h"
-#include "platform/class_record.h"
+#include "platform/core/class_record.h"
+#include "shared/shared_menu_bar_window.h"
 
 namespace corvane {
 

@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "startup/startup.h"
 
 int main(int argc, char** argv) {
   return corvane::Main(argc, argv);

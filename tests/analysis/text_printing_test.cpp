@@ -1,4 +1,4 @@
-#include "analysis/text_printing.h"
+#include "shared/text_printing.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "main_window_session.h"
-#include "platform/user_simulation.h"
+#include "platform/testing/user_simulation.h"
 #include "support/pdf_files.h"
 #include "support/printed_text.h"
 #include "support/scratch_folder.h"

@@ -1,7 +1,7 @@
-#include "platform/canvas.h"
+#include "platform/controls/canvas.h"
 
-#include "platform/canvas_widget_qt.h"
-#include "platform/control_data.h"
+#include "platform/controls/canvas_widget_qt.h"
+#include "platform/controls/control_data_qt.h"
 
 namespace platform {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/control.h"
-#include "platform/picture.h"
+#include "platform/controls/control.h"
+#include "platform/graphics/picture.h"
 
 namespace platform {
 

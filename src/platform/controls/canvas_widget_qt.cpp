@@ -1,10 +1,10 @@
-#include "platform/canvas_widget_qt.h"
+#include "platform/controls/canvas_widget_qt.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/canvas.h"
-#include "platform/picture_data.h"
+#include "platform/controls/canvas.h"
+#include "platform/graphics/picture_data_qt.h"
 
 namespace platform {
 

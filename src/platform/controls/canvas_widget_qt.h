@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "platform/control_data.h"
-#include "platform/picture.h"
+#include "platform/controls/control_data_qt.h"
+#include "platform/graphics/picture.h"
 
 namespace platform {
 

@@ -1,11 +1,11 @@
-#include "platform/control.h"
+#include "platform/controls/control.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 
-#include "platform/control_data.h"
-#include "platform/property_value.h"
-#include "platform/unhandled_exception.h"
+#include "platform/controls/control_data_qt.h"
+#include "platform/core/unhandled_exception.h"
+#include "platform/properties/property_value.h"
 
 namespace platform {
 namespace {

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/class_record.h"
-#include "platform/delegate.h"
-#include "platform/object.h"
-#include "platform/property_target.h"
-#include "platform/value.h"
+#include "platform/core/class_record.h"
+#include "platform/core/delegate.h"
+#include "platform/core/object.h"
+#include "platform/core/value.h"
+#include "platform/properties/property_target.h"
 
 namespace platform {
 

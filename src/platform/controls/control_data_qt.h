@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/key_translation_qt.h"
+#include "platform/controls/key_translation_qt.h"
 
 namespace platform {
 

@@ -1,10 +1,10 @@
-#include "platform/label.h"
+#include "platform/controls/label.h"
 
 #include <QLabel>
 #include <QPalette>
 
-#include "platform/color_qt.h"
-#include "platform/control_data.h"
+#include "platform/controls/control_data_qt.h"
+#include "platform/graphics/color_qt.h"
 
 namespace platform {
 namespace {

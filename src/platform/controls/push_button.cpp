@@ -1,8 +1,8 @@
-#include "platform/push_button.h"
+#include "platform/controls/push_button.h"
 
 #include <QPushButton>
 
-#include "platform/control_data.h"
+#include "platform/controls/control_data_qt.h"
 
 namespace platform {
 

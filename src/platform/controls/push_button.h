@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/text_control.h"
+#include "platform/controls/text_control.h"
 
 namespace platform {
 

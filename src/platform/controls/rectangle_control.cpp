@@ -1,7 +1,7 @@
-#include "platform/rectangle_control.h"
+#include "platform/controls/rectangle_control.h"
 
-#include "platform/control_data.h"
-#include "platform/rectangle_widget_qt.h"
+#include "platform/controls/control_data_qt.h"
+#include "platform/controls/rectangle_widget_qt.h"
 
 namespace platform {
 namespace {

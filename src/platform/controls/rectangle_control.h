@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "platform/color.h"
-#include "platform/control.h"
+#include "platform/controls/control.h"
+#include "platform/core/color.h"
 
 namespace platform {
 

@@ -1,9 +1,9 @@
-#include "platform/rectangle_widget_qt.h"
+#include "platform/controls/rectangle_widget_qt.h"
 
 #include <QPainter>
 #include <algorithm>
 
-#include "platform/color_qt.h"
+#include "platform/graphics/color_qt.h"
 
 namespace platform {
 

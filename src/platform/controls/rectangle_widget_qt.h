@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <cstdint>
 
-#include "platform/color.h"
+#include "platform/core/color.h"
 
 namespace platform {
 

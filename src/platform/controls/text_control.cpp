@@ -1,7 +1,7 @@
-#include "platform/text_control.h"
+#include "platform/controls/text_control.h"
 
-#include "platform/control_data.h"
-#include "platform/font_qt.h"
+#include "platform/controls/control_data_qt.h"
+#include "platform/graphics/font_qt.h"
 
 namespace platform {
 

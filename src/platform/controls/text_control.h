@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/control.h"
-#include "platform/font_description.h"
+#include "platform/controls/control.h"
+#include "platform/graphics/font_description.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/class_record.h"
+#include "platform/core/class_record.h"
 
 #include <map>
 

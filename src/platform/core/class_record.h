@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/exceptions.h"
-#include "platform/object.h"
-#include "platform/value.h"
+#include "platform/core/exceptions.h"
+#include "platform/core/object.h"
+#include "platform/core/value.h"
 
 namespace platform {
 

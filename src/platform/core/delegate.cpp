@@ -1,6 +1,6 @@
-#include "platform/delegate.h"
+#include "platform/core/delegate.h"
 
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 namespace platform {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/class_record.h"
-#include "platform/object.h"
-#include "platform/value.h"
+#include "platform/core/class_record.h"
+#include "platform/core/object.h"
+#include "platform/core/value.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/event_loop.h"
+#include "platform/core/event_loop.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/class_record.h"
-#include "platform/exceptions.h"
-#include "platform/value.h"
+#include "platform/core/class_record.h"
+#include "platform/core/exceptions.h"
+#include "platform/core/value.h"
 
 namespace platform {
 namespace invoker_detail {

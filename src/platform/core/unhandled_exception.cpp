@@ -1,9 +1,9 @@
-#include "platform/unhandled_exception.h"
+#include "platform/core/unhandled_exception.h"
 
 #include <cstdio>
 
-#include "platform/exceptions.h"
-#include "platform/user_interaction.h"
+#include "platform/core/exceptions.h"
+#include "platform/core/user_interaction.h"
 
 namespace platform {
 

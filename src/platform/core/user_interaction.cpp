@@ -1,6 +1,4 @@
-#include "platform/user_interaction.h"
-
-#include "platform/qt_user_interaction.h"
+#include "platform/core/user_interaction.h"
 
 namespace platform {
 namespace {

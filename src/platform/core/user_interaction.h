@@ -34,6 +34,11 @@ constexpr int32_t kMsgBoxYesNoQuestion = 36;
 constexpr int32_t kMsgBoxYes = 6;
 constexpr int32_t kMsgBoxNo = 7;
 
+// Inside the framework only: the provider that shows real modal boxes. It lives in the system
+// layer (user_interaction_qt.cpp), above the graphics and printing it opens dialogs for; declared
+// here so that this layer can fall back on it without naming a layer above.
+std::shared_ptr<UserInteraction> MakeQtUserInteraction();
+
 // The provider in force: the installed one, else the Qt provider.
 UserInteraction& CurrentUserInteraction();
 // Installs a provider (nullptr restores the Qt provider).

@@ -7,9 +7,9 @@
 #include <typeindex>
 #include <variant>
 
-#include "platform/color.h"
-#include "platform/exceptions.h"
-#include "platform/object.h"
+#include "platform/core/color.h"
+#include "platform/core/exceptions.h"
+#include "platform/core/object.h"
 
 namespace platform {
 

@@ -1,11 +1,11 @@
-#include "platform/clipboard.h"
+#include "platform/graphics/clipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 
-#include "platform/picture.h"
-#include "platform/picture_data.h"
+#include "platform/graphics/picture.h"
+#include "platform/graphics/picture_data_qt.h"
 
 namespace platform {
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "platform/class_record.h"
-#include "platform/object.h"
+#include "platform/core/class_record.h"
+#include "platform/core/object.h"
 
 namespace platform {
 

@@ -3,7 +3,7 @@
 // Inside the framework only.
 #include <QColor>
 
-#include "platform/color.h"
+#include "platform/core/color.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/font_qt.h"
+#include "platform/graphics/font_qt.h"
 
 #include <QFontDatabase>
 #include <QStringList>

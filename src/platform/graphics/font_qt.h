@@ -3,7 +3,7 @@
 // Inside the framework only.
 #include <QFont>
 
-#include "platform/font_description.h"
+#include "platform/graphics/font_description.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/graphics.h"
+#include "platform/graphics/graphics.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -9,14 +9,14 @@
 #include <cmath>
 #include <cstdint>
 
-#include "platform/drawing_surface.h"
-#include "platform/exceptions.h"
-#include "platform/font_description.h"
-#include "platform/font_qt.h"
-#include "platform/picture.h"
-#include "platform/picture_data.h"
-#include "platform/picture_surface.h"
-#include "platform/string_shape.h"
+#include "platform/core/exceptions.h"
+#include "platform/graphics/drawing_surface_qt.h"
+#include "platform/graphics/font_description.h"
+#include "platform/graphics/font_qt.h"
+#include "platform/graphics/picture.h"
+#include "platform/graphics/picture_data_qt.h"
+#include "platform/graphics/picture_surface_qt.h"
+#include "platform/graphics/string_shape.h"
 
 namespace platform {
 namespace {

@@ -1,11 +1,11 @@
-#include "platform/picture.h"
+#include "platform/graphics/picture.h"
 
 #include <QImageReader>
 #include <QString>
 
-#include "platform/exceptions.h"
-#include "platform/graphics.h"
-#include "platform/picture_data.h"
+#include "platform/core/exceptions.h"
+#include "platform/graphics/graphics.h"
+#include "platform/graphics/picture_data_qt.h"
 
 namespace platform {
 

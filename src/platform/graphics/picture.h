@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/color.h"
+#include "platform/core/color.h"
 
 namespace platform {
 

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <memory>
 
-#include "platform/picture.h"
+#include "platform/graphics/picture.h"
 
 namespace platform {
 

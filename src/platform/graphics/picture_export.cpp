@@ -1,4 +1,4 @@
-#include "platform/picture_export.h"
+#include "platform/graphics/picture_export.h"
 
 #include <QApplication>
 #include <QImage>
@@ -9,10 +9,10 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "platform/exceptions.h"
-#include "platform/picture.h"
-#include "platform/picture_data.h"
-#include "platform/user_interaction.h"
+#include "platform/core/exceptions.h"
+#include "platform/core/user_interaction.h"
+#include "platform/graphics/picture.h"
+#include "platform/graphics/picture_data_qt.h"
 
 namespace platform {
 namespace {

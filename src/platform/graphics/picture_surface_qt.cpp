@@ -1,10 +1,10 @@
-#include "platform/picture_surface.h"
+#include "platform/graphics/picture_surface_qt.h"
 
 #include <QImage>
 #include <algorithm>
 
-#include "platform/picture.h"
-#include "platform/picture_data.h"
+#include "platform/graphics/picture.h"
+#include "platform/graphics/picture_data_qt.h"
 
 namespace platform {
 namespace {

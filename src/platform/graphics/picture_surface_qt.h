@@ -1,7 +1,7 @@
 #pragma once
 
 // Inside the framework only: a picture as a drawing surface, one pixel per unit.
-#include "platform/drawing_surface.h"
+#include "platform/graphics/drawing_surface_qt.h"
 
 namespace platform {
 

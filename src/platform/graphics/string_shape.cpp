@@ -1,4 +1,4 @@
-#include "platform/string_shape.h"
+#include "platform/graphics/string_shape.h"
 
 namespace platform {
 

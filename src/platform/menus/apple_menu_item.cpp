@@ -1,6 +1,6 @@
-#include "platform/apple_menu_item.h"
+#include "platform/menus/apple_menu_item.h"
 
-#include "platform/class_record.h"
+#include "platform/core/class_record.h"
 
 namespace platform {
 

@@ -1,8 +1,8 @@
-#include "platform/application.h"
+#include "platform/menus/application.h"
 
-#include "platform/class_record.h"
-#include "platform/exceptions.h"
-#include "platform/menu_bar.h"
+#include "platform/core/class_record.h"
+#include "platform/core/exceptions.h"
+#include "platform/menus/menu_bar.h"
 
 namespace platform {
 namespace {

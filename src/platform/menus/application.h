@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "platform/delegate.h"
-#include "platform/menu_target.h"
-#include "platform/object.h"
+#include "platform/core/delegate.h"
+#include "platform/core/object.h"
+#include "platform/windows/menu_target.h"
 
 namespace platform {
 

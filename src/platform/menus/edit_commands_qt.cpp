@@ -1,4 +1,4 @@
-#include "platform/edit_commands_qt.h"
+#include "platform/menus/edit_commands_qt.h"
 
 #include <QTextCursor>
 #include <QTextEdit>

@@ -1,7 +1,7 @@
-#include "platform/menu_bar.h"
+#include "platform/menus/menu_bar.h"
 
-#include "platform/class_record.h"
-#include "platform/menu_bar_placement.h"
+#include "platform/core/class_record.h"
+#include "platform/menus/menu_bar_placement.h"
 
 namespace platform {
 namespace {

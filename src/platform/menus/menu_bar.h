@@ -3,7 +3,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/menu_item.h"
+#include "platform/menus/menu_item.h"
 
 namespace platform {
 

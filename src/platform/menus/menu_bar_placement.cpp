@@ -1,15 +1,15 @@
-#include "platform/menu_bar_placement.h"
+#include "platform/menus/menu_bar_placement.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLayout>
 #include <QPointer>
 
-#include "platform/application.h"
-#include "platform/menu_bar.h"
-#include "platform/menu_bar_qt.h"
-#include "platform/window.h"
-#include "platform/window_qt.h"
+#include "platform/menus/application.h"
+#include "platform/menus/menu_bar.h"
+#include "platform/menus/menu_bar_qt.h"
+#include "platform/windows/window.h"
+#include "platform/windows/window_qt.h"
 
 namespace platform {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/menu_bar_qt.h"
+#include "platform/menus/menu_bar_qt.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/menu_bar.h"
-#include "platform/menu_dispatch.h"
-#include "platform/unhandled_exception.h"
+#include "platform/core/unhandled_exception.h"
+#include "platform/menus/menu_bar.h"
+#include "platform/menus/menu_dispatch.h"
 
 namespace platform {
 namespace {

@@ -1,13 +1,13 @@
-#include "platform/menu_dispatch.h"
+#include "platform/menus/menu_dispatch.h"
 
-#include "platform/application.h"
-#include "platform/edit_commands_qt.h"
-#include "platform/event_loop.h"
-#include "platform/menu_bar.h"
-#include "platform/quit_menu_item.h"
-#include "platform/unhandled_exception.h"
-#include "platform/window.h"
-#include "platform/window_qt.h"
+#include "platform/core/event_loop.h"
+#include "platform/core/unhandled_exception.h"
+#include "platform/menus/application.h"
+#include "platform/menus/edit_commands_qt.h"
+#include "platform/menus/menu_bar.h"
+#include "platform/menus/quit_menu_item.h"
+#include "platform/windows/window.h"
+#include "platform/windows/window_qt.h"
 
 namespace platform {
 namespace {

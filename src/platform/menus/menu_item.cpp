@@ -1,7 +1,7 @@
-#include "platform/menu_item.h"
+#include "platform/menus/menu_item.h"
 
-#include "platform/class_record.h"
-#include "platform/exceptions.h"
+#include "platform/core/class_record.h"
+#include "platform/core/exceptions.h"
 
 namespace platform {
 

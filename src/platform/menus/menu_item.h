@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/object.h"
+#include "platform/core/object.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
-#include "platform/quit_menu_item.h"
+#include "platform/menus/quit_menu_item.h"
 
-#include "platform/class_record.h"
+#include "platform/core/class_record.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/menu_item.h"
+#include "platform/menus/menu_item.h"
 
 namespace platform {
 

@@ -1,13 +1,13 @@
-#include "platform/printer_dialog.h"
+#include "platform/printing/printer_dialog.h"
 
 #include <QString>
 #include <string>
 
-#include "platform/graphics.h"
-#include "platform/printer_setup.h"
-#include "platform/printer_setup_data.h"
-#include "platform/printer_surface.h"
-#include "platform/user_interaction.h"
+#include "platform/core/user_interaction.h"
+#include "platform/graphics/graphics.h"
+#include "platform/printing/printer_setup.h"
+#include "platform/printing/printer_setup_data_qt.h"
+#include "platform/printing/printer_surface_qt.h"
 
 namespace platform {
 namespace {

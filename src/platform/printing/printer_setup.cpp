@@ -1,9 +1,9 @@
-#include "platform/printer_setup.h"
+#include "platform/printing/printer_setup.h"
 
 #include <QPageSize>
 #include <QString>
 
-#include "platform/printer_setup_data.h"
+#include "platform/printing/printer_setup_data_qt.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/printer_surface.h"
+#include "platform/printing/printer_surface_qt.h"
 
 #include <QMarginsF>
 #include <QPageLayout>

@@ -7,7 +7,7 @@
 #include <QPrinter>
 #include <memory>
 
-#include "platform/drawing_surface.h"
+#include "platform/graphics/drawing_surface_qt.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/property_key_table.h"
+#include "platform/properties/property_key_table.h"
 
 #include <unordered_map>
 

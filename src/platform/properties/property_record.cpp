@@ -1,8 +1,8 @@
-#include "platform/property_record.h"
+#include "platform/properties/property_record.h"
 
 #include <cstdint>
 
-#include "platform/property_key_table.h"
+#include "platform/properties/property_key_table.h"
 
 namespace platform {
 namespace {

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/exceptions.h"
-#include "platform/property_value.h"
+#include "platform/core/exceptions.h"
+#include "platform/properties/property_value.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/property_target.h"
+#include "platform/properties/property_target.h"
 
 namespace platform {
 

@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "platform/property_value.h"
+#include "platform/properties/property_value.h"
 
 namespace platform {
 

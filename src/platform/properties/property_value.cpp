@@ -1,6 +1,6 @@
-#include "platform/property_value.h"
+#include "platform/properties/property_value.h"
 
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 namespace platform {
 namespace {

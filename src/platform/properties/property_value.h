@@ -5,7 +5,7 @@
 #include <string>
 #include <variant>
 
-#include "platform/color.h"
+#include "platform/core/color.h"
 
 namespace platform {
 

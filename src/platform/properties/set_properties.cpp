@@ -1,7 +1,7 @@
-#include "platform/set_properties.h"
+#include "platform/properties/set_properties.h"
 
-#include "platform/exceptions.h"
-#include "platform/property_record.h"
+#include "platform/core/exceptions.h"
+#include "platform/properties/property_record.h"
 
 namespace platform {
 namespace {

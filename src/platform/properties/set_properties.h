@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/property_target.h"
+#include "platform/properties/property_target.h"
 
 namespace platform {
 

@@ -1,10 +1,10 @@
-#include "platform/application_display_name.h"
+#include "platform/system/application_display_name.h"
 
 #include <QCoreApplication>
 #include <filesystem>
 
-#include "platform/exceptions.h"
-#include "platform/folder_item.h"
+#include "platform/core/exceptions.h"
+#include "platform/system/folder_item.h"
 
 namespace platform {
 

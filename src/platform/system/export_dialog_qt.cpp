@@ -1,4 +1,4 @@
-#include "platform/qt_export_dialog.h"
+#include "platform/system/export_dialog_qt.h"
 
 #include <QApplication>
 #include <QDir>
@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "platform/picture_export.h"
+#include "platform/graphics/picture_export.h"
 
 namespace platform {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/file_type.h"
+#include "platform/system/file_type.h"
 
 namespace platform {
 namespace {

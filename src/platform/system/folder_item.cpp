@@ -1,10 +1,10 @@
-#include "platform/folder_item.h"
+#include "platform/system/folder_item.h"
 
 #include <QCoreApplication>
 #include <filesystem>
 
-#include "platform/exceptions.h"
-#include "platform/picture.h"
+#include "platform/core/exceptions.h"
+#include "platform/graphics/picture.h"
 
 namespace platform {
 namespace {

@@ -1,10 +1,10 @@
-#include "platform/qt_print_dialog.h"
+#include "platform/system/print_dialog_qt.h"
 
 #include <QApplication>
 #include <QPrintDialog>
 
-#include "platform/printer_setup.h"
-#include "platform/printer_setup_data.h"
+#include "platform/printing/printer_setup.h"
+#include "platform/printing/printer_setup_data_qt.h"
 
 namespace platform {
 

@@ -1,11 +1,11 @@
-#include "platform/runtime.h"
+#include "platform/system/runtime.h"
 
 #include <QApplication>
 
-#include "platform/background_task.h"
-#include "platform/event_loop.h"
-#include "platform/implicit_instances.h"
-#include "platform/menu_bar_placement.h"
+#include "platform/core/background_task.h"
+#include "platform/core/event_loop.h"
+#include "platform/menus/menu_bar_placement.h"
+#include "platform/windows/implicit_instances.h"
 
 namespace platform {
 namespace {

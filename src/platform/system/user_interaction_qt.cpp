@@ -1,4 +1,4 @@
-#include "platform/qt_user_interaction.h"
+#include "platform/core/user_interaction.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -8,9 +8,9 @@
 #include <QSpacerItem>
 #include <QString>
 
-#include "platform/application_display_name.h"
-#include "platform/qt_export_dialog.h"
-#include "platform/qt_print_dialog.h"
+#include "platform/system/application_display_name.h"
+#include "platform/system/export_dialog_qt.h"
+#include "platform/system/print_dialog_qt.h"
 
 namespace platform {
 namespace {

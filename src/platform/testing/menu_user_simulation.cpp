@@ -1,4 +1,4 @@
-#include "platform/menu_user_simulation.h"
+#include "platform/testing/menu_user_simulation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -7,9 +7,9 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 
-#include "platform/exceptions.h"
-#include "platform/menu_bar_qt.h"
-#include "platform/window_widget_qt.h"
+#include "platform/core/exceptions.h"
+#include "platform/menus/menu_bar_qt.h"
+#include "platform/windows/window_widget_qt.h"
 
 // Qt's own entry for a key press that may be a shortcut: the focused widget may claim the key
 // first (ShortcutOverride), then the shortcut map is tried. Exported by Qt GUI for its test

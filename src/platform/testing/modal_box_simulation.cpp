@@ -1,4 +1,4 @@
-#include "platform/modal_box_simulation.h"
+#include "platform/testing/modal_box_simulation.h"
 
 #include <QAbstractButton>
 #include <QApplication>

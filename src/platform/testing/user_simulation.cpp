@@ -1,4 +1,4 @@
-#include "platform/user_simulation.h"
+#include "platform/testing/user_simulation.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -9,11 +9,11 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "platform/control_data.h"
-#include "platform/event_loop.h"
-#include "platform/picture_data.h"
-#include "platform/unhandled_exception.h"
-#include "platform/window_qt.h"
+#include "platform/controls/control_data_qt.h"
+#include "platform/core/event_loop.h"
+#include "platform/core/unhandled_exception.h"
+#include "platform/graphics/picture_data_qt.h"
+#include "platform/windows/window_qt.h"
 
 namespace platform {
 namespace {

@@ -5,11 +5,11 @@
 #include <memory>
 #include <string>
 
-#include "platform/canvas.h"
-#include "platform/picture.h"
-#include "platform/push_button.h"
-#include "platform/text_area.h"
-#include "platform/window.h"
+#include "platform/controls/canvas.h"
+#include "platform/controls/push_button.h"
+#include "platform/graphics/picture.h"
+#include "platform/text_area/text_area.h"
+#include "platform/windows/window.h"
 
 // Drives windows as a person would, for tests: every function sends real Qt events that take the
 // same path through the framework as the person's own, so key filters, limits, enabled states and

@@ -1,4 +1,4 @@
-#include "platform/arrays.h"
+#include "platform/text/arrays.h"
 
 namespace platform {
 namespace detail {

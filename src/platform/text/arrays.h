@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/clock.h"
+#include "platform/text/clock.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "platform/styled_text_printer.h"
+#include "platform/text_area/styled_text_printer.h"
 
 #include <QPainter>
 #include <QPalette>
@@ -9,12 +9,12 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/control_data.h"
-#include "platform/drawing_surface.h"
-#include "platform/exceptions.h"
-#include "platform/graphics.h"
-#include "platform/text_area.h"
-#include "platform/text_area_widget_qt.h"
+#include "platform/controls/control_data_qt.h"
+#include "platform/core/exceptions.h"
+#include "platform/graphics/drawing_surface_qt.h"
+#include "platform/graphics/graphics.h"
+#include "platform/text_area/text_area.h"
+#include "platform/text_area/text_area_widget_qt.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/text_area.h"
+#include "platform/text_area/text_area.h"
 
 #include <QPalette>
 #include <QScrollBar>
@@ -7,10 +7,10 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "platform/color_qt.h"
-#include "platform/control_data.h"
-#include "platform/styled_text_printer.h"
-#include "platform/text_area_widget_qt.h"
+#include "platform/controls/control_data_qt.h"
+#include "platform/graphics/color_qt.h"
+#include "platform/text_area/styled_text_printer.h"
+#include "platform/text_area/text_area_widget_qt.h"
 
 namespace platform {
 namespace {

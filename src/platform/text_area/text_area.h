@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/text_control.h"
+#include "platform/controls/text_control.h"
 
 namespace platform {
 

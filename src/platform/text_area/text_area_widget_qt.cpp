@@ -1,4 +1,4 @@
-#include "platform/text_area_widget_qt.h"
+#include "platform/text_area/text_area_widget_qt.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "platform/key_translation_qt.h"
-#include "platform/text_area.h"
+#include "platform/controls/key_translation_qt.h"
+#include "platform/text_area/text_area.h"
 
 namespace platform {
 

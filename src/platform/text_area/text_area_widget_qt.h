@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/control_data.h"
+#include "platform/controls/control_data_qt.h"
 
 namespace platform {
 

@@ -1,7 +1,7 @@
-#include "platform/control_creation.h"
+#include "platform/windows/control_creation.h"
 
-#include "platform/delegate.h"
-#include "platform/set_properties.h"
+#include "platform/core/delegate.h"
+#include "platform/properties/set_properties.h"
 
 namespace platform {
 namespace {

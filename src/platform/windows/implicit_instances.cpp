@@ -1,4 +1,4 @@
-#include "platform/implicit_instances.h"
+#include "platform/windows/implicit_instances.h"
 
 #include <map>
 

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "platform/class_record.h"
-#include "platform/window.h"
+#include "platform/core/class_record.h"
+#include "platform/windows/window.h"
 
 namespace platform {
 

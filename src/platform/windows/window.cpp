@@ -1,15 +1,15 @@
-#include "platform/window.h"
+#include "platform/windows/window.h"
 
 #include <QCoreApplication>
 #include <QPalette>
 
-#include "platform/color_qt.h"
-#include "platform/control_data.h"
-#include "platform/implicit_instances.h"
-#include "platform/invoker.h"
-#include "platform/unhandled_exception.h"
-#include "platform/window_placement_qt.h"
-#include "platform/window_qt.h"
+#include "platform/controls/control_data_qt.h"
+#include "platform/core/invoker.h"
+#include "platform/core/unhandled_exception.h"
+#include "platform/graphics/color_qt.h"
+#include "platform/windows/implicit_instances.h"
+#include "platform/windows/window_placement_qt.h"
+#include "platform/windows/window_qt.h"
 
 namespace platform {
 namespace {

@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/class_record.h"
-#include "platform/color.h"
-#include "platform/control.h"
-#include "platform/delegate.h"
-#include "platform/menu_target.h"
-#include "platform/object.h"
-#include "platform/property_target.h"
-#include "platform/value.h"
+#include "platform/controls/control.h"
+#include "platform/core/class_record.h"
+#include "platform/core/color.h"
+#include "platform/core/delegate.h"
+#include "platform/core/object.h"
+#include "platform/core/value.h"
+#include "platform/properties/property_target.h"
+#include "platform/windows/menu_target.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/window_placement_qt.h"
+#include "platform/windows/window_placement_qt.h"
 
 #include <QApplication>
 #include <QLayout>
@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/window.h"
-#include "platform/window_widget_qt.h"
+#include "platform/windows/window.h"
+#include "platform/windows/window_widget_qt.h"
 
 namespace platform {
 namespace {

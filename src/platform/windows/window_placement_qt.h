@@ -3,7 +3,7 @@
 // Inside the framework only: where the Qt side puts a window as it appears.
 #include <cstdint>
 
-#include "platform/window_placement.h"
+#include "platform/windows/window_placement.h"
 
 namespace platform {
 

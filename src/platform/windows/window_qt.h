@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/window_widget_qt.h"
+#include "platform/windows/window_widget_qt.h"
 
 namespace platform {
 

@@ -1,13 +1,13 @@
-#include "platform/window_widget_qt.h"
+#include "platform/windows/window_widget_qt.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/event_loop.h"
-#include "platform/key_translation_qt.h"
-#include "platform/window.h"
+#include "platform/controls/key_translation_qt.h"
+#include "platform/core/event_loop.h"
+#include "platform/windows/window.h"
 
 namespace platform {
 namespace {

@@ -30,8 +30,6 @@ using platform::PropertyRecord;
 
 namespace {
 
-platform::ClassRecord* ctbl = nullptr;
-
 const char kKeyDownSignature[] = "( TextArea, String ) as Boolean";
 const char kActionSignature[] = "( PushButton )";
 const char kMouseDownSignature[] = "( Canvas, Int32, Int32 ) as Boolean";
@@ -56,49 +54,44 @@ std::shared_ptr<ControlWnd> ControlWnd::Instance() {
 }
 
 const platform::ClassRecord& ControlWnd::Lookup() {
-  CtblInit();
-  return *ctbl;
-}
-
-void ControlWnd::CtblInit() {
-  if (ctbl) return;
-  using platform::Attribute;
-  using platform::Method;
-  platform::DefineClass<ControlWnd>(
-      ctbl, "ControlWnd.ControlWnd", &platform::Window::Lookup(),
-      {
-          Method("Layout", "%%", &ControlWnd::Layout),
-          Method("CreateControls", "%%", &ControlWnd::CreateControls),
-          Method("_CreateControls0", "%%", &ControlWnd::_CreateControls0,
-                 {Attribute("__Scope", "Public"), Attribute("Hidden")}),
-          Method("NVarsFld", "%o<TextArea>%", &ControlWnd::NVarsFld),
-          Method("EigenFld", "%o<TextArea>%", &ControlWnd::EigenFld),
-          Method("ClearBtn", "%o<PushButton>%", &ControlWnd::ClearBtn),
-          Method("CalculateBtn", "%o<PushButton>%", &ControlWnd::CalculateBtn),
-          Method("StaticText3", "%o<Label>%", &ControlWnd::StaticText3),
-          Method("Canvas3", "%o<Canvas>%", &ControlWnd::Canvas3),
-          Method("StaticText4", "%o<Label>%", &ControlWnd::StaticText4),
-          Method("StaticText9", "%o<Label>%", &ControlWnd::StaticText9),
-          Method("Rectangle1", "%o<Rectangle>%", &ControlWnd::Rectangle1),
-          Method("StaticText1", "%o<Label>%", &ControlWnd::StaticText1),
-          Method("PrintBtn", "%o<PushButton>%", &ControlWnd::PrintBtn),
-          Method("GraphBtn", "%o<PushButton>%", &ControlWnd::GraphBtn),
-          Method("Canvas1", "%o<Canvas>%", &ControlWnd::Canvas1),
-          Method("NVarsFld_KeyDown", "%b%o<TextArea>s", &ControlWnd::NVarsFld_KeyDown),
-          Method("EigenFld_KeyDown", "%b%o<TextArea>s", &ControlWnd::EigenFld_KeyDown),
-          Method("ClearBtn_Action", "%%o<PushButton>", &ControlWnd::ClearBtn_Action),
-          Method("CalculateBtn_Action", "%%o<PushButton>", &ControlWnd::CalculateBtn_Action),
-          Method("PrintBtn_Action", "%%o<PushButton>", &ControlWnd::PrintBtn_Action),
-          Method("GraphBtn_Action", "%%o<PushButton>", &ControlWnd::GraphBtn_Action),
-          Method("Canvas1_MouseDown", "%b%o<Canvas>i4i4", &ControlWnd::Canvas1_MouseDown),
-          Method("AddMenuHandlers", "%%o<Window>", &ControlWnd::AddMenuHandlers),
-          Method("Event_Close", "%%", &ControlWnd::Event_Close),
-          Method("Event_Activate", "%%", &ControlWnd::Event_Activate),
-          Method("Event_EnableMenuItems", "%%", &ControlWnd::Event_EnableMenuItems),
-          Method("_DescriptionMenuItem_Action", "%b%", &ControlWnd::_DescriptionMenuItem_Action),
-          Method("_AboutUlk_Action", "%b%", &ControlWnd::_AboutUlk_Action),
-      },
-      {"Layout", "CreateControls", "AddMenuHandlers", "Close", "EnableMenuItems", "Activate"});
+  return platform::DeclareClass<ControlWnd>("ControlWnd.ControlWnd", &platform::Window::Lookup, [] {
+    using platform::Attribute;
+    using platform::Method;
+    return platform::PublicClass(
+        {
+            Method("Layout", "%%", &ControlWnd::Layout),
+            Method("CreateControls", "%%", &ControlWnd::CreateControls),
+            Method("_CreateControls0", "%%", &ControlWnd::_CreateControls0,
+                   {Attribute("__Scope", "Public"), Attribute("Hidden")}),
+            Method("NVarsFld", "%o<TextArea>%", &ControlWnd::NVarsFld),
+            Method("EigenFld", "%o<TextArea>%", &ControlWnd::EigenFld),
+            Method("ClearBtn", "%o<PushButton>%", &ControlWnd::ClearBtn),
+            Method("CalculateBtn", "%o<PushButton>%", &ControlWnd::CalculateBtn),
+            Method("StaticText3", "%o<Label>%", &ControlWnd::StaticText3),
+            Method("Canvas3", "%o<Canvas>%", &ControlWnd::Canvas3),
+            Method("StaticText4", "%o<Label>%", &ControlWnd::StaticText4),
+            Method("StaticText9", "%o<Label>%", &ControlWnd::StaticText9),
+            Method("Rectangle1", "%o<Rectangle>%", &ControlWnd::Rectangle1),
+            Method("StaticText1", "%o<Label>%", &ControlWnd::StaticText1),
+            Method("PrintBtn", "%o<PushButton>%", &ControlWnd::PrintBtn),
+            Method("GraphBtn", "%o<PushButton>%", &ControlWnd::GraphBtn),
+            Method("Canvas1", "%o<Canvas>%", &ControlWnd::Canvas1),
+            Method("NVarsFld_KeyDown", "%b%o<TextArea>s", &ControlWnd::NVarsFld_KeyDown),
+            Method("EigenFld_KeyDown", "%b%o<TextArea>s", &ControlWnd::EigenFld_KeyDown),
+            Method("ClearBtn_Action", "%%o<PushButton>", &ControlWnd::ClearBtn_Action),
+            Method("CalculateBtn_Action", "%%o<PushButton>", &ControlWnd::CalculateBtn_Action),
+            Method("PrintBtn_Action", "%%o<PushButton>", &ControlWnd::PrintBtn_Action),
+            Method("GraphBtn_Action", "%%o<PushButton>", &ControlWnd::GraphBtn_Action),
+            Method("Canvas1_MouseDown", "%b%o<Canvas>i4i4", &ControlWnd::Canvas1_MouseDown),
+            Method("AddMenuHandlers", "%%o<Window>", &ControlWnd::AddMenuHandlers),
+            Method("Event_Close", "%%", &ControlWnd::Event_Close),
+            Method("Event_Activate", "%%", &ControlWnd::Event_Activate),
+            Method("Event_EnableMenuItems", "%%", &ControlWnd::Event_EnableMenuItems),
+            Method("_DescriptionMenuItem_Action", "%b%", &ControlWnd::_DescriptionMenuItem_Action),
+            Method("_AboutUlk_Action", "%b%", &ControlWnd::_AboutUlk_Action),
+        },
+        {"Layout", "CreateControls", "AddMenuHandlers", "Close", "EnableMenuItems", "Activate"});
+  });
 }
 
 void ControlWnd::Layout() {

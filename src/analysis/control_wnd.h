@@ -22,7 +22,6 @@ class ControlWnd : public platform::Window {
   // The one main window, created on first reference and again after it was closed.
   static std::shared_ptr<ControlWnd> Instance();
   static const platform::ClassRecord& Lookup();
-  static void CtblInit();
 
   virtual void Layout();
   virtual void CreateControls();

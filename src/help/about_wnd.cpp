@@ -14,39 +14,29 @@ namespace corvane {
 using platform::Color;
 using platform::PropertyRecord;
 
-namespace {
-platform::ClassRecord* ctbl = nullptr;
-
-}  // namespace
-
 std::shared_ptr<AboutWnd> AboutWnd::Instance() {
   return platform::ImplicitInstance<AboutWnd>();
 }
 
 const platform::ClassRecord& AboutWnd::Lookup() {
-  CtblInit();
-  return *ctbl;
-}
-
-void AboutWnd::CtblInit() {
-  if (ctbl) return;
-  using platform::Attribute;
-  using platform::Method;
-  platform::DefineClass<AboutWnd>(
-      ctbl, "AboutWnd.AboutWnd", &platform::Window::Lookup(),
-      {
-          Method("Layout", "%%", &AboutWnd::Layout),
-          Method("CreateControls", "%%", &AboutWnd::CreateControls),
-          Method("_CreateControls0", "%%", &AboutWnd::_CreateControls0,
-                 {Attribute("__Scope", "Public"), Attribute("Hidden")}),
-          Method("StaticText5", "%o<Label>%", &AboutWnd::StaticText5),
-          Method("Canvas1", "%o<Canvas>%", &AboutWnd::Canvas1),
-          Method("Canvas2", "%o<Canvas>%", &AboutWnd::Canvas2),
-          Method("StaticText1", "%o<Label>%", &AboutWnd::StaticText1),
-          Method("Event_KeyDown", "%b%s", &AboutWnd::Event_KeyDown),
-          Method("Event_MouseDown", "%b%i4i4", &AboutWnd::Event_MouseDown),
-      },
-      {"Layout", "CreateControls", "KeyDown", "MouseDown"});
+  return platform::DeclareClass<AboutWnd>("AboutWnd.AboutWnd", &platform::Window::Lookup, [] {
+    using platform::Attribute;
+    using platform::Method;
+    return platform::PublicClass(
+        {
+            Method("Layout", "%%", &AboutWnd::Layout),
+            Method("CreateControls", "%%", &AboutWnd::CreateControls),
+            Method("_CreateControls0", "%%", &AboutWnd::_CreateControls0,
+                   {Attribute("__Scope", "Public"), Attribute("Hidden")}),
+            Method("StaticText5", "%o<Label>%", &AboutWnd::StaticText5),
+            Method("Canvas1", "%o<Canvas>%", &AboutWnd::Canvas1),
+            Method("Canvas2", "%o<Canvas>%", &AboutWnd::Canvas2),
+            Method("StaticText1", "%o<Label>%", &AboutWnd::StaticText1),
+            Method("Event_KeyDown", "%b%s", &AboutWnd::Event_KeyDown),
+            Method("Event_MouseDown", "%b%i4i4", &AboutWnd::Event_MouseDown),
+        },
+        {"Layout", "CreateControls", "KeyDown", "MouseDown"});
+  });
 }
 
 void AboutWnd::Layout() {

@@ -18,7 +18,6 @@ class AboutWnd : public platform::Window {
  public:
   static std::shared_ptr<AboutWnd> Instance();
   static const platform::ClassRecord& Lookup();
-  static void CtblInit();
 
   virtual void Layout();
   virtual void CreateControls();

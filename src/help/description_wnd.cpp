@@ -22,8 +22,6 @@ using platform::PropertyRecord;
 
 namespace {
 
-platform::ClassRecord* ctbl = nullptr;
-
 // This window's control records list their keys from the last to the first.
 std::string ReversedRecord(std::vector<platform::PropertyEntry> entries) {
   std::reverse(entries.begin(), entries.end());
@@ -37,35 +35,31 @@ std::shared_ptr<DescriptionWnd> DescriptionWnd::Instance() {
 }
 
 const platform::ClassRecord& DescriptionWnd::Lookup() {
-  CtblInit();
-  return *ctbl;
-}
-
-void DescriptionWnd::CtblInit() {
-  if (ctbl) return;
-  using platform::Attribute;
-  using platform::Method;
-  using W = DescriptionWnd;
-  platform::DefineClass<DescriptionWnd>(
-      ctbl, "DescriptionWnd.DescriptionWnd", &platform::Window::Lookup(),
-      MethodTable(
-          {
-              Method("Layout", "%%", &W::Layout),
-              Method("CreateControls", "%%", &W::CreateControls),
-              Method("_CreateControls0", "%%", &W::_CreateControls0,
-                     {Attribute("__Scope", "Public"), Attribute("Hidden")}),
-              Method("DescribeFld", "%o<TextArea>%", &W::DescribeFld),
-              Method("DescribeFld2", "%o<TextArea>%", &W::DescribeFld2),
-          },
-          {
-              Method("AddMenuHandlers", "%%o<Window>", &W::AddMenuHandlers),
-              Method("Event_Open", "%%", &W::Event_Open),
-              Method("Event_EnableMenuItems", "%%", &W::Event_EnableMenuItems),
-              Method("_ControlMenuItem_Action", "%b%", &W::_ControlMenuItem_Action),
-              Method("_AboutMenuItem_Action", "%b%", &W::_AboutMenuItem_Action),
-              Method("_Print_Action", "%b%", &W::_Print_Action),
-          }),
-      {"Layout", "CreateControls", "AddMenuHandlers", "Open", "EnableMenuItems"});
+  return platform::DeclareClass<DescriptionWnd>(
+      "DescriptionWnd.DescriptionWnd", &platform::Window::Lookup, [] {
+        using platform::Attribute;
+        using platform::Method;
+        using W = DescriptionWnd;
+        return platform::PublicClass(
+            MethodTable(
+                {
+                    Method("Layout", "%%", &W::Layout),
+                    Method("CreateControls", "%%", &W::CreateControls),
+                    Method("_CreateControls0", "%%", &W::_CreateControls0,
+                           {Attribute("__Scope", "Public"), Attribute("Hidden")}),
+                    Method("DescribeFld", "%o<TextArea>%", &W::DescribeFld),
+                    Method("DescribeFld2", "%o<TextArea>%", &W::DescribeFld2),
+                },
+                {
+                    Method("AddMenuHandlers", "%%o<Window>", &W::AddMenuHandlers),
+                    Method("Event_Open", "%%", &W::Event_Open),
+                    Method("Event_EnableMenuItems", "%%", &W::Event_EnableMenuItems),
+                    Method("_ControlMenuItem_Action", "%b%", &W::_ControlMenuItem_Action),
+                    Method("_AboutMenuItem_Action", "%b%", &W::_AboutMenuItem_Action),
+                    Method("_Print_Action", "%b%", &W::_Print_Action),
+                }),
+            {"Layout", "CreateControls", "AddMenuHandlers", "Open", "EnableMenuItems"});
+      });
 }
 
 void DescriptionWnd::Layout() {

@@ -18,7 +18,6 @@ class DescriptionWnd : public SharedMenuBarWindow {
   // The one help window, created on first reference and again after it was closed.
   static std::shared_ptr<DescriptionWnd> Instance();
   static const platform::ClassRecord& Lookup();
-  static void CtblInit();
 
   virtual void Layout();
   virtual void CreateControls();

@@ -8,17 +8,13 @@
 
 namespace corvane {
 
-namespace {
-platform::ClassRecord* ctbl = nullptr;
-}  // namespace
-
 const platform::ClassRecord& GxLine::Lookup() {
-  return platform::RegisterClass(ctbl, "GxLine", nullptr, [](platform::ClassRecord& registered) {
+  return platform::DeclareClass<GxLine>("GxLine", nullptr, [] {
+    platform::ClassDeclaration declaration;
     using WithColor =
         void (GxLine::*)(const std::shared_ptr<GxLineGraph>&, platform::Color, const std::string&);
     using FromTable = void (GxLine::*)(const std::shared_ptr<GxLineGraph>&, const std::string&);
-    registered.factory = platform::FactoryFor<GxLine>();
-    registered.methods = {
+    declaration.methods = {
         platform::Method("PlotPoint", "%%f8f8", &GxLine::PlotPoint),
         platform::Method("Constructor", "%%o<GxLineGraph>cs",
                          static_cast<WithColor>(&GxLine::Constructor)),
@@ -29,12 +25,13 @@ const platform::ClassRecord& GxLine::Lookup() {
                          static_cast<FromTable>(&GxLine::Constructor)),
     };
     const platform::Attribute hidden("__Scope", "Private");
-    registered.fields = {
+    declaration.fields = {
         {"values", "A1o<GxPoint>", {hidden}},
         {"myColor", "c", {hidden}},
         {"myGraph", "o<GxLineGraph>", {hidden}},
         {"myLabel", "s", {hidden}},
     };
+    return declaration;
   });
 }
 

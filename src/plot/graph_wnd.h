@@ -18,7 +18,6 @@ class GraphWnd : public platform::Window {
   // closed.
   static std::shared_ptr<GraphWnd> Instance();
   static const platform::ClassRecord& Lookup();
-  static void CtblInit();
 
   virtual void Layout();
   virtual void CreateControls();

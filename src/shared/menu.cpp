@@ -13,7 +13,6 @@ namespace corvane {
 
 namespace {
 
-platform::ClassRecord* ctbl = nullptr;
 std::shared_ptr<Menu> implicitInstance;
 
 // One row of the menu table. A null shortcut is one that is never set (the separator).
@@ -70,20 +69,15 @@ void Menu::ReleaseInstance() {
 }
 
 const platform::ClassRecord& Menu::Lookup() {
-  CtblInit();
-  return *ctbl;
-}
-
-void Menu::CtblInit() {
-  if (ctbl) return;
-  using platform::Method;
-  platform::DefineClass<Menu>(ctbl, "Menu.Menu", &platform::MenuBar::Lookup(),
-                              {
-                                  Method("Constructor", "%%", &Menu::Constructor),
-                                  Method("Untitled1", "%%", &Menu::Untitled1),
-                                  Method("Untitled2", "%%", &Menu::Untitled2),
-                                  Method("Untitled3", "%%", &Menu::Untitled3),
-                              });
+  return platform::DeclareClass<Menu>("Menu.Menu", &platform::MenuBar::Lookup, [] {
+    using platform::Method;
+    return platform::PublicClass({
+        Method("Constructor", "%%", &Menu::Constructor),
+        Method("Untitled1", "%%", &Menu::Untitled1),
+        Method("Untitled2", "%%", &Menu::Untitled2),
+        Method("Untitled3", "%%", &Menu::Untitled3),
+    });
+  });
 }
 
 void Menu::Constructor() {

@@ -16,7 +16,6 @@ class Menu : public platform::MenuBar {
   // Drops the one menu bar (program end).
   static void ReleaseInstance();
   static const platform::ClassRecord& Lookup();
-  static void CtblInit();
 
   virtual void Constructor();
   virtual void Untitled1();  // File

@@ -6,27 +6,19 @@
 
 namespace corvane {
 
-namespace {
-platform::ClassRecord* ctbl = nullptr;
-}  // namespace
-
 const platform::ClassRecord& HandleAboutMenu::Lookup() {
-  CtblInit();
-  return *ctbl;
-}
-
-void HandleAboutMenu::CtblInit() {
-  if (ctbl) return;
-  using platform::Method;
-  platform::DefineClass<HandleAboutMenu>(
-      ctbl, "HandleAboutMenu", &platform::Application::Lookup(),
-      {
-          Method("Event_EnableMenuItems", "%%", &HandleAboutMenu::Event_EnableMenuItems),
-          Method("_AboutUlk_Action", "%b%", &HandleAboutMenu::_AboutUlk_Action),
-          Method("_AboutMenuItem_Action", "%b%", &HandleAboutMenu::_AboutMenuItem_Action),
-          Method("Constructor", "%%", &HandleAboutMenu::Constructor),
-      },
-      {"EnableMenuItems"});
+  return platform::DeclareClass<HandleAboutMenu>(
+      "HandleAboutMenu", &platform::Application::Lookup, [] {
+        using platform::Method;
+        return platform::PublicClass(
+            {
+                Method("Event_EnableMenuItems", "%%", &HandleAboutMenu::Event_EnableMenuItems),
+                Method("_AboutUlk_Action", "%b%", &HandleAboutMenu::_AboutUlk_Action),
+                Method("_AboutMenuItem_Action", "%b%", &HandleAboutMenu::_AboutMenuItem_Action),
+                Method("Constructor", "%%", &HandleAboutMenu::Constructor),
+            },
+            {"EnableMenuItems"});
+      });
 }
 
 void HandleAboutMenu::Event_EnableMenuItems() {

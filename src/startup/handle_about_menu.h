@@ -12,7 +12,6 @@ namespace corvane {
 class HandleAboutMenu : public platform::Application {
  public:
   static const platform::ClassRecord& Lookup();
-  static void CtblInit();
 
   virtual void Event_EnableMenuItems();
   virtual bool _AboutUlk_Action();

@@ -16,8 +16,6 @@ namespace corvane {
 
 namespace {
 
-platform::ClassRecord* ctbl = nullptr;
-
 constexpr double kTicksPerSecond = 60.0;
 constexpr double kSplashSeconds = 2.75;
 
@@ -33,22 +31,18 @@ std::shared_ptr<InvisibleWnd> InvisibleWnd::Instance() {
 }
 
 const platform::ClassRecord& InvisibleWnd::Lookup() {
-  CtblInit();
-  return *ctbl;
-}
-
-void InvisibleWnd::CtblInit() {
-  if (ctbl) return;
-  using platform::Method;
-  platform::DefineClass<InvisibleWnd>(
-      ctbl, "InvisibleWnd.InvisibleWnd", &platform::Window::Lookup(),
-      MethodTable(
-          {
-              Method("Layout", "%%", &InvisibleWnd::Layout),
-              Method("CreateControls", "%%", &InvisibleWnd::CreateControls),
-          },
-          {Method("Event_Open", "%%", &InvisibleWnd::Event_Open)}),
-      {"Layout", "CreateControls", "Open"});
+  return platform::DeclareClass<InvisibleWnd>(
+      "InvisibleWnd.InvisibleWnd", &platform::Window::Lookup, [] {
+        using platform::Method;
+        return platform::PublicClass(
+            MethodTable(
+                {
+                    Method("Layout", "%%", &InvisibleWnd::Layout),
+                    Method("CreateControls", "%%", &InvisibleWnd::CreateControls),
+                },
+                {Method("Event_Open", "%%", &InvisibleWnd::Event_Open)}),
+            {"Layout", "CreateControls", "Open"});
+      });
 }
 
 void InvisibleWnd::Layout() {

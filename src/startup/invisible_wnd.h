@@ -14,7 +14,6 @@ class InvisibleWnd : public SharedMenuBarWindow {
  public:
   static std::shared_ptr<InvisibleWnd> Instance();
   static const platform::ClassRecord& Lookup();
-  static void CtblInit();
 
   virtual void Layout();
   virtual void CreateControls();

@@ -71,14 +71,14 @@ void _MakeDefaultView() {
 
 void Initialize() {
   RegisterFrameworkClasses();
-  ControlWnd::CtblInit();
-  Menu::CtblInit();
-  AboutWnd::CtblInit();
-  HandleAboutMenu::CtblInit();
-  DescriptionWnd::CtblInit();
-  InvisibleWnd::CtblInit();
+  ControlWnd::Lookup();
+  Menu::Lookup();
+  AboutWnd::Lookup();
+  HandleAboutMenu::Lookup();
+  DescriptionWnd::Lookup();
+  InvisibleWnd::Lookup();
   Module1::Initialize();
-  GraphWnd::CtblInit();
+  GraphWnd::Lookup();
   GxLine::Lookup();
   GxLineGraph::Lookup();
   GxPoint::Lookup();

@@ -13,12 +13,7 @@ Canvas::Canvas() {
 }
 
 const ClassRecord& Canvas::Lookup() {
-  static const ClassRecord& record = []() -> const ClassRecord& {
-    ClassRecord& registered = RuntimeNewClass("Canvas", &RectControl::Lookup());
-    registered.factory = FactoryFor<Canvas>();
-    return registered;
-  }();
-  return record;
+  return DeclareClass<Canvas>("Canvas", &RectControl::Lookup);
 }
 
 void Canvas::SetBackdrop(std::shared_ptr<platform::Picture> picture) {

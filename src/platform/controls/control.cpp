@@ -33,8 +33,7 @@ RectControl::~RectControl() {
 }
 
 const ClassRecord& RectControl::Lookup() {
-  static const ClassRecord& record = RuntimeNewClass("RectControl", nullptr);
-  return record;
+  return DeclareClass<RectControl>("RectControl");
 }
 
 int32_t RectControl::Left() const {

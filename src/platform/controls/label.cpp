@@ -38,12 +38,7 @@ Label::Label() {
 }
 
 const ClassRecord& Label::Lookup() {
-  static const ClassRecord& record = []() -> const ClassRecord& {
-    ClassRecord& registered = RuntimeNewClass("Label", &RectControl::Lookup());
-    registered.factory = FactoryFor<Label>();
-    return registered;
-  }();
-  return record;
+  return DeclareClass<Label>("Label", &RectControl::Lookup);
 }
 
 void Label::SetText(const std::string& text) {

@@ -22,12 +22,7 @@ PushButton::PushButton() {
 }
 
 const ClassRecord& PushButton::Lookup() {
-  static const ClassRecord& record = []() -> const ClassRecord& {
-    ClassRecord& registered = RuntimeNewClass("PushButton", &RectControl::Lookup());
-    registered.factory = FactoryFor<PushButton>();
-    return registered;
-  }();
-  return record;
+  return DeclareClass<PushButton>("PushButton", &RectControl::Lookup);
 }
 
 void PushButton::SetCaption(const std::string& caption) {

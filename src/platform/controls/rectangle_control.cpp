@@ -18,12 +18,7 @@ Rectangle::Rectangle() {
 }
 
 const ClassRecord& Rectangle::Lookup() {
-  static const ClassRecord& record = []() -> const ClassRecord& {
-    ClassRecord& registered = RuntimeNewClass("Rectangle", &RectControl::Lookup());
-    registered.factory = FactoryFor<Rectangle>();
-    return registered;
-  }();
-  return record;
+  return DeclareClass<Rectangle>("Rectangle", &RectControl::Lookup);
 }
 
 Color Rectangle::FillColor() const {

@@ -99,6 +99,23 @@ ClassRecord& RegisterClass(ClassRecord*& global, const std::string& name,
   return *global;
 }
 
+ClassDeclaration PublicClass(std::vector<MemberRecord> methods,
+                             std::vector<std::string> handledEvents) {
+  return {.methods = std::move(methods),
+          .handledEvents = std::move(handledEvents),
+          .attributes = {Attribute("__Scope", "Public")}};
+}
+
+void CompleteClassRecord(ClassRecord& record, ClassRecord::Factory factory,
+                         ClassDeclaration declaration) {
+  record.factory = std::move(factory);
+  for (const std::string& event : declaration.newEvents) record.events.push_back({event, ""});
+  record.methods = std::move(declaration.methods);
+  record.fields = std::move(declaration.fields);
+  for (const std::string& event : declaration.handledEvents) record.SetEventHandler(event);
+  record.attributes = std::move(declaration.attributes);
+}
+
 const ClassRecord* FindClassRecord(const std::string& name) {
   auto& registry = Registry();
   auto found = registry.find(name);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/core/exceptions.h"
@@ -129,18 +131,61 @@ ClassRecord::Factory FactoryFor() {
   return [] { return std::static_pointer_cast<Object>(std::make_shared<T>()); };
 }
 
-// Registers class T into its record global (see RegisterClass), described as data: its name, its
-// superclass, its own operations in method-table order, the events its operations handle, and the
-// class attribute "__Scope" = "Public".
+// What a class declares of its own besides its name and superclass; every part may stay empty.
+struct ClassDeclaration {
+  std::vector<MemberRecord> methods;       // own operations, in method-table order
+  std::vector<FieldRecord> fields;         // own fields, in field order
+  std::vector<std::string> newEvents;      // events the class adds to its table, unhandled
+  std::vector<std::string> handledEvents;  // events its own operations handle (SetEventHandler)
+  std::vector<Attribute> attributes;       // class attributes
+};
+
+// The declaration of a class open to every user (class attribute "__Scope" = "Public"): its own
+// operations in method-table order and the events they handle.
+ClassDeclaration PublicClass(std::vector<MemberRecord> methods,
+                             std::vector<std::string> handledEvents = {});
+
+// Completes a freshly registered record: the factory (empty for a class that cannot be made),
+// then the declaration, the events it adds before those its operations handle.
+void CompleteClassRecord(ClassRecord& record, ClassRecord::Factory factory,
+                         ClassDeclaration declaration);
+
+// A class's declaration, written as a function so that it is built only when the class registers.
+using ClassDeclarer = ClassDeclaration (*)();
+// A superclass, named by its Lookup, so that it registers first.
+using ClassLookup = const ClassRecord& (*)();
+
+// The one way a class is declared: its static Lookup() returns DeclareClass<T>(...). The first
+// call registers T (see RegisterClass) under the name, below the superclass, with a factory when
+// T can be made (a public default constructor) and what `declare` gives; every call returns the
+// record.
+template <class T>
+const ClassRecord& DeclareClass(const char* name, ClassLookup superclass = nullptr,
+                                ClassDeclarer declare = nullptr) {
+  static ClassRecord* record = nullptr;
+  if (record) return *record;
+  return RegisterClass(
+      record, name, superclass ? &superclass() : nullptr, [declare](ClassRecord& registered) {
+        ClassRecord::Factory factory;
+        if constexpr (std::is_default_constructible_v<T> && !std::is_abstract_v<T>) {
+          factory = FactoryFor<T>();
+        }
+        CompleteClassRecord(registered, std::move(factory),
+                            declare ? declare() : ClassDeclaration{});
+      });
+}
+
+// Registers class T into its record global (see RegisterClass) with its own operations in
+// method-table order, the events its operations handle, and the class attribute "__Scope" =
+// "Public". For classes that keep their own record global; DeclareClass keeps it for them.
 template <class T>
 ClassRecord& DefineClass(ClassRecord*& global, const std::string& name,
                          const ClassRecord* superclass, std::vector<MemberRecord> methods,
                          std::initializer_list<const char*> handledEvents = {}) {
   return RegisterClass(global, name, superclass, [&](ClassRecord& record) {
-    record.factory = FactoryFor<T>();
-    record.methods = std::move(methods);
-    for (const char* event : handledEvents) record.SetEventHandler(event);
-    record.attributes = {Attribute("__Scope", "Public")};
+    CompleteClassRecord(
+        record, FactoryFor<T>(),
+        PublicClass(std::move(methods), {handledEvents.begin(), handledEvents.end()}));
   });
 }
 

@@ -10,12 +10,7 @@
 namespace platform {
 
 const ClassRecord& Clipboard::Lookup() {
-  static const ClassRecord& record = []() -> const ClassRecord& {
-    ClassRecord& registered = RuntimeNewClass("Clipboard", nullptr);
-    registered.factory = FactoryFor<Clipboard>();
-    return registered;
-  }();
-  return record;
+  return DeclareClass<Clipboard>("Clipboard");
 }
 
 std::shared_ptr<platform::Picture> Clipboard::Picture() const {

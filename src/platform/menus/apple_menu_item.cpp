@@ -5,12 +5,7 @@
 namespace platform {
 
 const ClassRecord& AppleMenuItem::Lookup() {
-  static const ClassRecord& record = []() -> const ClassRecord& {
-    ClassRecord& registered = RuntimeNewClass("AppleMenuItem", &MenuItem::Lookup());
-    registered.factory = FactoryFor<AppleMenuItem>();
-    return registered;
-  }();
-  return record;
+  return DeclareClass<AppleMenuItem>("AppleMenuItem", &MenuItem::Lookup);
 }
 
 }  // namespace platform

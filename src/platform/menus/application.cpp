@@ -10,13 +10,8 @@ std::shared_ptr<Application> registeredApp;
 }  // namespace
 
 const ClassRecord& Application::Lookup() {
-  static const ClassRecord& record = []() -> const ClassRecord& {
-    ClassRecord& registered = RuntimeNewClass("Application", nullptr);
-    registered.factory = FactoryFor<Application>();
-    registered.events.push_back({"EnableMenuItems", ""});
-    return registered;
-  }();
-  return record;
+  return DeclareClass<Application>(
+      "Application", nullptr, [] { return ClassDeclaration{.newEvents = {"EnableMenuItems"}}; });
 }
 
 void Application::_AddMenuHandler(const std::string& itemName,

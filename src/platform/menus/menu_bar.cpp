@@ -19,12 +19,7 @@ void CollectItems(const MenuItem& parent, std::vector<std::shared_ptr<MenuItem>>
 MenuBar::MenuBar() = default;
 
 const ClassRecord& MenuBar::Lookup() {
-  static const ClassRecord& record = []() -> const ClassRecord& {
-    ClassRecord& registered = RuntimeNewClass("MenuBar", &MenuItem::Lookup());
-    registered.factory = FactoryFor<MenuBar>();
-    return registered;
-  }();
-  return record;
+  return DeclareClass<MenuBar>("MenuBar", &MenuItem::Lookup);
 }
 
 std::vector<std::shared_ptr<MenuItem>> MenuBar::AllItems() const {

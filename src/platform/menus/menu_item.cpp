@@ -6,12 +6,7 @@
 namespace platform {
 
 const ClassRecord& MenuItem::Lookup() {
-  static const ClassRecord& record = []() -> const ClassRecord& {
-    ClassRecord& registered = RuntimeNewClass("MenuItem", nullptr);
-    registered.factory = FactoryFor<MenuItem>();
-    return registered;
-  }();
-  return record;
+  return DeclareClass<MenuItem>("MenuItem");
 }
 
 void MenuItem::Append(std::shared_ptr<MenuItem> child) {

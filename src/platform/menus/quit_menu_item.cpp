@@ -5,12 +5,7 @@
 namespace platform {
 
 const ClassRecord& QuitMenuItem::Lookup() {
-  static const ClassRecord& record = []() -> const ClassRecord& {
-    ClassRecord& registered = RuntimeNewClass("QuitMenuItem", &MenuItem::Lookup());
-    registered.factory = FactoryFor<QuitMenuItem>();
-    return registered;
-  }();
-  return record;
+  return DeclareClass<QuitMenuItem>("QuitMenuItem", &MenuItem::Lookup);
 }
 
 }  // namespace platform

@@ -73,12 +73,7 @@ TextArea::TextArea() {
 }
 
 const ClassRecord& TextArea::Lookup() {
-  static const ClassRecord& record = []() -> const ClassRecord& {
-    ClassRecord& registered = RuntimeNewClass("TextArea", &RectControl::Lookup());
-    registered.factory = FactoryFor<TextArea>();
-    return registered;
-  }();
-  return record;
+  return DeclareClass<TextArea>("TextArea", &RectControl::Lookup);
 }
 
 std::string TextArea::Text() const {

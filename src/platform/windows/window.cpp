@@ -94,20 +94,16 @@ Window::~Window() {
 }
 
 const ClassRecord& Window::Lookup() {
-  static const ClassRecord& record = []() -> const ClassRecord& {
-    ClassRecord& registered = RuntimeNewClass("Window", nullptr);
-    registered.factory = FactoryFor<Window>();
-    for (const char* eventName : kWindowEvents) registered.events.push_back({eventName, ""});
-    // Window's own operations open the method table of every window class.
-    registered.methods = {
-        Method("Show", "%%", &Window::Show),          Method("Hide", "%%", &Window::Hide),
-        Method("Close", "%%", &Window::Close),        Method("Title", "%s%", &Window::Title),
-        Method("SetTitle", "%%s", &Window::SetTitle),
+  return DeclareClass<Window>("Window", nullptr, [] {
+    return ClassDeclaration{
+        // Window's own operations open the method table of every window class.
+        .methods = {Method("Show", "%%", &Window::Show), Method("Hide", "%%", &Window::Hide),
+                    Method("Close", "%%", &Window::Close), Method("Title", "%s%", &Window::Title),
+                    Method("SetTitle", "%%s", &Window::SetTitle)},
+        .newEvents = {std::begin(kWindowEvents), std::end(kWindowEvents)},
+        .attributes = {Attribute("__Scope", "Public")},
     };
-    registered.attributes = {Attribute("__Scope", "Public")};
-    return registered;
-  }();
-  return record;
+  });
 }
 
 void Window::Constructor() {

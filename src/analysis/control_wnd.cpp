@@ -55,14 +55,9 @@ std::shared_ptr<ControlWnd> ControlWnd::Instance() {
 
 const platform::ClassRecord& ControlWnd::Lookup() {
   return platform::DeclareClass<ControlWnd>("ControlWnd.ControlWnd", &platform::Window::Lookup, [] {
-    using platform::Attribute;
     using platform::Method;
-    return platform::PublicClass(
+    return WindowClass<ControlWnd>(
         {
-            Method("Layout", "%%", &ControlWnd::Layout),
-            Method("CreateControls", "%%", &ControlWnd::CreateControls),
-            Method("_CreateControls0", "%%", &ControlWnd::_CreateControls0,
-                   {Attribute("__Scope", "Public"), Attribute("Hidden")}),
             Method("NVarsFld", "%o<TextArea>%", &ControlWnd::NVarsFld),
             Method("EigenFld", "%o<TextArea>%", &ControlWnd::EigenFld),
             Method("ClearBtn", "%o<PushButton>%", &ControlWnd::ClearBtn),
@@ -90,7 +85,7 @@ const platform::ClassRecord& ControlWnd::Lookup() {
             Method("_DescriptionMenuItem_Action", "%b%", &ControlWnd::_DescriptionMenuItem_Action),
             Method("_AboutUlk_Action", "%b%", &ControlWnd::_AboutUlk_Action),
         },
-        {"Layout", "CreateControls", "AddMenuHandlers", "Close", "EnableMenuItems", "Activate"});
+        {"AddMenuHandlers", "Close", "EnableMenuItems", "Activate"});
   });
 }
 

@@ -20,14 +20,9 @@ std::shared_ptr<AboutWnd> AboutWnd::Instance() {
 
 const platform::ClassRecord& AboutWnd::Lookup() {
   return platform::DeclareClass<AboutWnd>("AboutWnd.AboutWnd", &platform::Window::Lookup, [] {
-    using platform::Attribute;
     using platform::Method;
-    return platform::PublicClass(
+    return WindowClass<AboutWnd>(
         {
-            Method("Layout", "%%", &AboutWnd::Layout),
-            Method("CreateControls", "%%", &AboutWnd::CreateControls),
-            Method("_CreateControls0", "%%", &AboutWnd::_CreateControls0,
-                   {Attribute("__Scope", "Public"), Attribute("Hidden")}),
             Method("StaticText5", "%o<Label>%", &AboutWnd::StaticText5),
             Method("Canvas1", "%o<Canvas>%", &AboutWnd::Canvas1),
             Method("Canvas2", "%o<Canvas>%", &AboutWnd::Canvas2),
@@ -35,7 +30,7 @@ const platform::ClassRecord& AboutWnd::Lookup() {
             Method("Event_KeyDown", "%b%s", &AboutWnd::Event_KeyDown),
             Method("Event_MouseDown", "%b%i4i4", &AboutWnd::Event_MouseDown),
         },
-        {"Layout", "CreateControls", "KeyDown", "MouseDown"});
+        {"KeyDown", "MouseDown"});
   });
 }
 

@@ -37,16 +37,11 @@ std::shared_ptr<DescriptionWnd> DescriptionWnd::Instance() {
 const platform::ClassRecord& DescriptionWnd::Lookup() {
   return platform::DeclareClass<DescriptionWnd>(
       "DescriptionWnd.DescriptionWnd", &platform::Window::Lookup, [] {
-        using platform::Attribute;
         using platform::Method;
         using W = DescriptionWnd;
-        return platform::PublicClass(
+        return WindowClass<DescriptionWnd>(
             MethodTable(
                 {
-                    Method("Layout", "%%", &W::Layout),
-                    Method("CreateControls", "%%", &W::CreateControls),
-                    Method("_CreateControls0", "%%", &W::_CreateControls0,
-                           {Attribute("__Scope", "Public"), Attribute("Hidden")}),
                     Method("DescribeFld", "%o<TextArea>%", &W::DescribeFld),
                     Method("DescribeFld2", "%o<TextArea>%", &W::DescribeFld2),
                 },
@@ -58,7 +53,7 @@ const platform::ClassRecord& DescriptionWnd::Lookup() {
                     Method("_AboutMenuItem_Action", "%b%", &W::_AboutMenuItem_Action),
                     Method("_Print_Action", "%b%", &W::_Print_Action),
                 }),
-            {"Layout", "CreateControls", "AddMenuHandlers", "Open", "EnableMenuItems"});
+            {"AddMenuHandlers", "Open", "EnableMenuItems"});
       });
 }
 

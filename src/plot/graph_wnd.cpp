@@ -61,26 +61,19 @@ std::shared_ptr<GraphWnd> GraphWnd::Instance() {
 
 const platform::ClassRecord& GraphWnd::Lookup() {
   return platform::DeclareClass<GraphWnd>("GraphWnd.GraphWnd", &platform::Window::Lookup, [] {
-    using platform::Attribute;
     using platform::Method;
-    return platform::PublicClass(
-        {
-            Method("Layout", "%%", &GraphWnd::Layout),
-            Method("CreateControls", "%%", &GraphWnd::CreateControls),
-            Method("_CreateControls0", "%%", &GraphWnd::_CreateControls0,
-                   {Attribute("__Scope", "Public"), Attribute("Hidden")}),
-            Method("Canvas1", "%o<Canvas>%", &GraphWnd::Canvas1),
-            Method("CloseBtn", "%o<PushButton>%", &GraphWnd::CloseBtn),
-            Method("CopyBtn", "%o<PushButton>%", &GraphWnd::CopyBtn),
-            Method("SaveBtn", "%o<PushButton>%", &GraphWnd::SaveBtn),
-            Method("PrintBtn", "%o<PushButton>%", &GraphWnd::PrintBtn),
-            Method("Canvas1_Open", "%%o<Canvas>", &GraphWnd::Canvas1_Open),
-            Method("CloseBtn_Action", "%%o<PushButton>", &GraphWnd::CloseBtn_Action),
-            Method("CopyBtn_Action", "%%o<PushButton>", &GraphWnd::CopyBtn_Action),
-            Method("SaveBtn_Action", "%%o<PushButton>", &GraphWnd::SaveBtn_Action),
-            Method("PrintBtn_Action", "%%o<PushButton>", &GraphWnd::PrintBtn_Action),
-        },
-        {"Layout", "CreateControls"});
+    return WindowClass<GraphWnd>({
+        Method("Canvas1", "%o<Canvas>%", &GraphWnd::Canvas1),
+        Method("CloseBtn", "%o<PushButton>%", &GraphWnd::CloseBtn),
+        Method("CopyBtn", "%o<PushButton>%", &GraphWnd::CopyBtn),
+        Method("SaveBtn", "%o<PushButton>%", &GraphWnd::SaveBtn),
+        Method("PrintBtn", "%o<PushButton>%", &GraphWnd::PrintBtn),
+        Method("Canvas1_Open", "%%o<Canvas>", &GraphWnd::Canvas1_Open),
+        Method("CloseBtn_Action", "%%o<PushButton>", &GraphWnd::CloseBtn_Action),
+        Method("CopyBtn_Action", "%%o<PushButton>", &GraphWnd::CopyBtn_Action),
+        Method("SaveBtn_Action", "%%o<PushButton>", &GraphWnd::SaveBtn_Action),
+        Method("PrintBtn_Action", "%%o<PushButton>", &GraphWnd::PrintBtn_Action),
+    });
   });
 }
 

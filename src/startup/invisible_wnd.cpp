@@ -11,6 +11,7 @@
 #include "shared/control_records.h"
 #include "shared/menu.h"
 #include "shared/menu_items.h"
+#include "shared/window_helpers.h"
 
 namespace corvane {
 
@@ -34,14 +35,8 @@ const platform::ClassRecord& InvisibleWnd::Lookup() {
   return platform::DeclareClass<InvisibleWnd>(
       "InvisibleWnd.InvisibleWnd", &platform::Window::Lookup, [] {
         using platform::Method;
-        return platform::PublicClass(
-            MethodTable(
-                {
-                    Method("Layout", "%%", &InvisibleWnd::Layout),
-                    Method("CreateControls", "%%", &InvisibleWnd::CreateControls),
-                },
-                {Method("Event_Open", "%%", &InvisibleWnd::Event_Open)}),
-            {"Layout", "CreateControls", "Open"});
+        return WindowClass<InvisibleWnd>(
+            MethodTable({}, {Method("Event_Open", "%%", &InvisibleWnd::Event_Open)}), {"Open"});
       });
 }
 

@@ -13,7 +13,6 @@
 #include "platform/properties/set_properties.h"
 #include "platform/text/text_functions.h"
 #include "platform/windows/control_creation.h"
-#include "platform/windows/implicit_instances.h"
 #include "plot/graph_wnd.h"
 #include "shared/bundle_pictures.h"
 #include "shared/control_records.h"
@@ -48,10 +47,6 @@ class MainWindowCalculation : public ScreeCalculationWindow {
 };
 
 }  // namespace
-
-std::shared_ptr<ControlWnd> ControlWnd::Instance() {
-  return platform::ImplicitInstance<ControlWnd>();
-}
 
 const platform::ClassRecord& ControlWnd::Lookup() {
   return platform::DeclareClass<ControlWnd>("ControlWnd.ControlWnd", &platform::Window::Lookup, [] {

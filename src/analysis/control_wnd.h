@@ -10,6 +10,7 @@
 #include "platform/controls/rectangle_control.h"
 #include "platform/core/class_record.h"
 #include "platform/text_area/text_area.h"
+#include "platform/windows/implicit_instances.h"
 #include "platform/windows/window.h"
 
 namespace corvane {
@@ -17,10 +18,8 @@ namespace corvane {
 // The main window: the variable-count field, the eigenvalue field that later shows the report, the
 // Clear, Calculate, Print and Graph buttons, the title block and the question mark. Closing it
 // quits Corvane.
-class ControlWnd : public platform::Window {
+class ControlWnd : public platform::ImplicitWindow<ControlWnd> {
  public:
-  // The one main window, created on first reference and again after it was closed.
-  static std::shared_ptr<ControlWnd> Instance();
   static const platform::ClassRecord& Lookup();
 
   virtual void Layout();

@@ -4,7 +4,6 @@
 #include "platform/core/invoker.h"
 #include "platform/properties/set_properties.h"
 #include "platform/windows/control_creation.h"
-#include "platform/windows/implicit_instances.h"
 #include "shared/bundle_pictures.h"
 #include "shared/control_records.h"
 #include "shared/window_helpers.h"
@@ -13,10 +12,6 @@ namespace corvane {
 
 using platform::Color;
 using platform::PropertyRecord;
-
-std::shared_ptr<AboutWnd> AboutWnd::Instance() {
-  return platform::ImplicitInstance<AboutWnd>();
-}
 
 const platform::ClassRecord& AboutWnd::Lookup() {
   return platform::DeclareClass<AboutWnd>("AboutWnd.AboutWnd", &platform::Window::Lookup, [] {

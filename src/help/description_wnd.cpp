@@ -10,7 +10,6 @@
 #include "platform/core/invoker.h"
 #include "platform/properties/set_properties.h"
 #include "platform/windows/control_creation.h"
-#include "platform/windows/implicit_instances.h"
 #include "shared/control_records.h"
 #include "shared/menu.h"
 #include "shared/text_printing.h"
@@ -29,10 +28,6 @@ std::string ReversedRecord(std::vector<platform::PropertyEntry> entries) {
 }
 
 }  // namespace
-
-std::shared_ptr<DescriptionWnd> DescriptionWnd::Instance() {
-  return platform::ImplicitInstance<DescriptionWnd>();
-}
 
 const platform::ClassRecord& DescriptionWnd::Lookup() {
   return platform::DeclareClass<DescriptionWnd>(

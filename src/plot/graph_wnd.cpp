@@ -10,7 +10,6 @@
 #include "platform/properties/set_properties.h"
 #include "platform/text/text_functions.h"
 #include "platform/windows/control_creation.h"
-#include "platform/windows/implicit_instances.h"
 #include "plot/scree_plot.h"
 #include "shared/control_records.h"
 #include "shared/module1.h"
@@ -54,10 +53,6 @@ platform::ControlCreation Button(GraphWnd* window,
 }
 
 }  // namespace
-
-std::shared_ptr<GraphWnd> GraphWnd::Instance() {
-  return platform::ImplicitInstance<GraphWnd>();
-}
 
 const platform::ClassRecord& GraphWnd::Lookup() {
   return platform::DeclareClass<GraphWnd>("GraphWnd.GraphWnd", &platform::Window::Lookup, [] {

@@ -7,7 +7,6 @@
 #include "platform/properties/set_properties.h"
 #include "platform/text/clock.h"
 #include "platform/text/conversions.h"
-#include "platform/windows/implicit_instances.h"
 #include "shared/control_records.h"
 #include "shared/menu.h"
 #include "shared/menu_items.h"
@@ -26,10 +25,6 @@ int32_t WholeSeconds() {
 }
 
 }  // namespace
-
-std::shared_ptr<InvisibleWnd> InvisibleWnd::Instance() {
-  return platform::ImplicitInstance<InvisibleWnd>();
-}
 
 const platform::ClassRecord& InvisibleWnd::Lookup() {
   return platform::DeclareClass<InvisibleWnd>(

@@ -34,4 +34,13 @@ std::shared_ptr<W> ImplicitInstance() {
   return RuntimeCheckCast<W>(window);
 }
 
+// The base of a window class W that has an implicit instance: W::Instance() is the one open window
+// of the class, created and constructed when none is open (see ImplicitInstance). Base is Window
+// or a class derived from it.
+template <class W, class Base = Window>
+class ImplicitWindow : public Base {
+ public:
+  static std::shared_ptr<W> Instance() { return ImplicitInstance<W>(); }
+};
+
 }  // namespace platform

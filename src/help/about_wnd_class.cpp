@@ -1,0 +1,121 @@
+#include "help/about_wnd.h"
+
+#include "platform/core/invoker.h"
+#include "platform/properties/set_properties.h"
+#include "platform/windows/control_creation.h"
+#include "shared/bundle_pictures.h"
+#include "shared/control_records.h"
+#include "shared/window_helpers.h"
+
+namespace corvane {
+
+using platform::Color;
+using platform::PropertyRecord;
+
+const platform::ClassRecord& AboutWnd::Lookup() {
+  return platform::DeclareClass<AboutWnd>("AboutWnd.AboutWnd", &platform::Window::Lookup, [] {
+    using platform::Method;
+    return WindowClass<AboutWnd>(
+        {
+            Method("StaticText5", "%o<Label>%", &AboutWnd::StaticText5),
+            Method("Canvas1", "%o<Canvas>%", &AboutWnd::Canvas1),
+            Method("Canvas2", "%o<Canvas>%", &AboutWnd::Canvas2),
+            Method("StaticText1", "%o<Label>%", &AboutWnd::StaticText1),
+            Method("Event_KeyDown", "%b%s", &AboutWnd::Event_KeyDown),
+            Method("Event_MouseDown", "%b%i4i4", &AboutWnd::Event_MouseDown),
+        },
+        {"KeyDown", "MouseDown"});
+  });
+}
+
+void AboutWnd::Layout() {
+  platform::_SetProperties(*this, PropertyRecord(records::WindowEntries({
+                                      .width = 300,
+                                      .height = 200,
+                                      .frame = 2,
+                                      .title = "",
+                                      .closeButton = false,
+                                      .minimizeButton = false,
+                                  })));
+}
+
+void AboutWnd::CreateControls() {
+  _CreateControls0();
+}
+
+void AboutWnd::_CreateControls0() {
+  using platform::Canvas;
+  using platform::Label;
+  platform::CreateControlsFromList(
+      *this, {
+                 {&Label::Lookup,
+                  "StaticText5",
+                  TextSizeInCode(this, &AboutWnd::StaticText5, 9),
+                  PropertyRecord(records::LabelEntries({.name = "StaticText5",
+                                                        .left = 1,
+                                                        .top = 187,
+                                                        .width = 298,
+                                                        .height = 13,
+                                                        .tabIndex = 0,
+                                                        .text = kNoticeLine,
+                                                        .textAlign = 1,
+                                                        .textFont = "Times",
+                                                        .bold = true})),
+                  {}},
+                 {&Canvas::Lookup,
+                  "Canvas1",
+                  BackdropInCode(this, &AboutWnd::Canvas1, &Corvane),
+                  PropertyRecord(records::CanvasEntries({.name = "Canvas1",
+                                                         .left = 111,
+                                                         .top = 60,
+                                                         .width = 78,
+                                                         .height = 78,
+                                                         .tabIndex = 1,
+                                                         .enabled = false})),
+                  {}},
+                 {&Canvas::Lookup,
+                  "Canvas2",
+                  BackdropInCode(this, &AboutWnd::Canvas2, &ZphzSm),
+                  PropertyRecord(records::CanvasEntries({.name = "Canvas2",
+                                                         .left = 77,
+                                                         .top = 161,
+                                                         .width = 148,
+                                                         .height = 22,
+                                                         .tabIndex = 2,
+                                                         .enabled = false})),
+                  {}},
+                 {&Label::Lookup,
+                  "StaticText1",
+                  TextSizeInCode(this, &AboutWnd::StaticText1, 36),
+                  PropertyRecord(records::LabelEntries({.name = "StaticText1",
+                                                        .left = 1,
+                                                        .top = 6,
+                                                        .width = 298,
+                                                        .height = 36,
+                                                        .tabIndex = 3,
+                                                        .text = "Corvane",
+                                                        .textAlign = 1,
+                                                        .textColor = Color(0x0000C8),
+                                                        .textFont = "Times",
+                                                        .bold = true})),
+                  {}},
+             });
+}
+
+std::shared_ptr<platform::Label> AboutWnd::StaticText5() {
+  return ControlNamed<platform::Label>(*this, "StaticText5");
+}
+
+std::shared_ptr<platform::Canvas> AboutWnd::Canvas1() {
+  return ControlNamed<platform::Canvas>(*this, "Canvas1");
+}
+
+std::shared_ptr<platform::Canvas> AboutWnd::Canvas2() {
+  return ControlNamed<platform::Canvas>(*this, "Canvas2");
+}
+
+std::shared_ptr<platform::Label> AboutWnd::StaticText1() {
+  return ControlNamed<platform::Label>(*this, "StaticText1");
+}
+
+}  // namespace corvane

@@ -34,20 +34,15 @@ namespace corvane {
 
 namespace {
 
-void RegisterFrameworkClasses() {
-  platform::Window::Lookup();
-  platform::RectControl::Lookup();
-  platform::TextArea::Lookup();
-  platform::PushButton::Lookup();
-  platform::Label::Lookup();
-  platform::Canvas::Lookup();
-  platform::Rectangle::Lookup();
-  platform::MenuItem::Lookup();
-  platform::MenuBar::Lookup();
-  platform::QuitMenuItem::Lookup();
-  platform::AppleMenuItem::Lookup();
-  platform::Application::Lookup();
-}
+// The framework's classes Corvane uses, registered before its own.
+constexpr platform::ClassLookup kFrameworkClasses[] = {
+    &platform::Window::Lookup,        &platform::RectControl::Lookup,
+    &platform::TextArea::Lookup,      &platform::PushButton::Lookup,
+    &platform::Label::Lookup,         &platform::Canvas::Lookup,
+    &platform::Rectangle::Lookup,     &platform::MenuItem::Lookup,
+    &platform::MenuBar::Lookup,       &platform::QuitMenuItem::Lookup,
+    &platform::AppleMenuItem::Lookup, &platform::Application::Lookup,
+};
 
 void _NewAppInstance() {
   auto app = platform::RuntimeCheckCast<HandleAboutMenu>(
@@ -70,18 +65,17 @@ void _MakeDefaultView() {
 }  // namespace
 
 void Initialize() {
-  RegisterFrameworkClasses();
-  ControlWnd::Lookup();
-  Menu::Lookup();
-  AboutWnd::Lookup();
-  HandleAboutMenu::Lookup();
-  DescriptionWnd::Lookup();
-  InvisibleWnd::Lookup();
+  for (platform::ClassLookup lookup : kFrameworkClasses) lookup();
+  for (platform::ClassLookup lookup :
+       {&ControlWnd::Lookup, &Menu::Lookup, &AboutWnd::Lookup, &HandleAboutMenu::Lookup,
+        &DescriptionWnd::Lookup, &InvisibleWnd::Lookup}) {
+    lookup();
+  }
   Module1::Initialize();
-  GraphWnd::Lookup();
-  GxLine::Lookup();
-  GxLineGraph::Lookup();
-  GxPoint::Lookup();
+  for (platform::ClassLookup lookup :
+       {&GraphWnd::Lookup, &GxLine::Lookup, &GxLineGraph::Lookup, &GxPoint::Lookup}) {
+    lookup();
+  }
 }
 
 void _Startup() {

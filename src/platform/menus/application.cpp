@@ -16,26 +16,19 @@ const ClassRecord& Application::Lookup() {
 
 void Application::_AddMenuHandler(const std::string& itemName,
                                   const std::shared_ptr<Delegate>& handler) {
-  // The application owns its registrations; one holding the application itself strongly would
-  // keep it alive for ever.
-  menuHandlers_[itemName] = NotNil(handler).TargetIs(this) ? handler->WithWeakTarget() : handler;
+  menuHandlers_.Add(*this, itemName, handler);
 }
 
 bool Application::HandleMenuCommand(const std::string& itemName) {
-  auto found = menuHandlers_.find(itemName);
-  if (found == menuHandlers_.end()) return false;
-  // A copy, so that a handler that registers anew under its own name is not destroyed mid-call.
-  std::shared_ptr<Delegate> handler = found->second;
-  return handler->Invoke({}).IsTrue();
+  return menuHandlers_.Run(itemName);
 }
 
 bool Application::HasMenuHandler(const std::string& itemName) const {
-  return menuHandlers_.count(itemName) > 0;
+  return menuHandlers_.Has(itemName);
 }
 
 std::shared_ptr<Delegate> Application::MenuHandler(const std::string& itemName) const {
-  auto found = menuHandlers_.find(itemName);
-  return found == menuHandlers_.end() ? nullptr : found->second;
+  return menuHandlers_.Find(itemName);
 }
 
 void Application::RunEnableMenuItems() {

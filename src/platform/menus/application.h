@@ -6,6 +6,7 @@
 
 #include "platform/core/delegate.h"
 #include "platform/core/object.h"
+#include "platform/windows/menu_handlers.h"
 #include "platform/windows/menu_target.h"
 
 namespace platform {
@@ -42,7 +43,7 @@ class Application : public Object, public MenuTarget {
 
  private:
   std::shared_ptr<platform::MenuBar> menuBar_;
-  std::map<std::string, std::shared_ptr<Delegate>> menuHandlers_;
+  MenuHandlers menuHandlers_;
 };
 
 // Makes the object the application object, held by the framework from then on; nil unregisters.

@@ -195,7 +195,7 @@ void Window::Discard() {
   shown_ = false;
   showWhenConstructed_ = false;
   if (const ClassRecord* record = ClassRecordOf()) UnregisterImplicitWindow(record->name, *this);
-  menuHandlers_.clear();
+  menuHandlers_.Clear();
   if (WindowWidget* widget = data_->widget) {
     widget->hide();
     widget->deleteLater();
@@ -256,27 +256,21 @@ void Window::_AddMenuHandler(const std::string& itemName,
                              const std::shared_ptr<Delegate>& handler) {
   // A closed window is never offered a command again.
   if (closed_) return;
-  // The window owns its registrations; one holding the window itself strongly would keep it
-  // alive for ever.
-  menuHandlers_[itemName] = NotNil(handler).TargetIs(this) ? handler->WithWeakTarget() : handler;
+  menuHandlers_.Add(*this, itemName, handler);
 }
 
 bool Window::HandleMenuCommand(const std::string& itemName) {
-  auto found = menuHandlers_.find(itemName);
-  if (found == menuHandlers_.end()) return false;
-  // Copies, so the handler may replace its own registration or close the window.
-  std::shared_ptr<Delegate> handler = found->second;
+  // The handler may close the window.
   std::shared_ptr<Object> keepAlive = weak_from_this().lock();
-  return handler->Invoke({}).IsTrue();
+  return menuHandlers_.Run(itemName);
 }
 
 bool Window::HasMenuHandler(const std::string& itemName) const {
-  return menuHandlers_.count(itemName) > 0;
+  return menuHandlers_.Has(itemName);
 }
 
 std::shared_ptr<Delegate> Window::MenuHandler(const std::string& itemName) const {
-  auto found = menuHandlers_.find(itemName);
-  return found == menuHandlers_.end() ? nullptr : found->second;
+  return menuHandlers_.Find(itemName);
 }
 
 void Window::RunEnableMenuItems() {

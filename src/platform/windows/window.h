@@ -14,6 +14,7 @@
 #include "platform/core/object.h"
 #include "platform/core/value.h"
 #include "platform/properties/property_target.h"
+#include "platform/windows/menu_handlers.h"
 #include "platform/windows/menu_target.h"
 
 namespace platform {
@@ -126,7 +127,7 @@ class Window : public Object, public PropertyTarget, public MenuTarget {
 
   std::unique_ptr<WindowData> data_;
   std::vector<std::shared_ptr<RectControl>> controls_;
-  std::map<std::string, std::shared_ptr<Delegate>> menuHandlers_;
+  MenuHandlers menuHandlers_;
   std::shared_ptr<platform::MenuBar> menuBar_;
   std::string title_;
   bool menuBarVisible_ = true;

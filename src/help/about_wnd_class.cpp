@@ -12,6 +12,29 @@ namespace corvane {
 using platform::Color;
 using platform::PropertyRecord;
 
+namespace {
+
+// A canvas that shows a picture and takes no clicks, so that a click on it reaches the window.
+platform::ControlCreation DisabledPicture(AboutWnd* window,
+                                          std::shared_ptr<platform::Canvas> (AboutWnd::*accessor)(),
+                                          std::shared_ptr<platform::Picture> (*picture)(),
+                                          const std::string& name, int32_t left, int32_t top,
+                                          int32_t width, int32_t height, int32_t tabIndex) {
+  return {&platform::Canvas::Lookup,
+          name,
+          BackdropInCode(window, accessor, picture),
+          PropertyRecord(records::CanvasEntries({.name = name,
+                                                 .left = left,
+                                                 .top = top,
+                                                 .width = width,
+                                                 .height = height,
+                                                 .tabIndex = tabIndex,
+                                                 .enabled = false})),
+          {}};
+}
+
+}  // namespace
+
 const platform::ClassRecord& AboutWnd::Lookup() {
   return platform::DeclareClass<AboutWnd>("AboutWnd.AboutWnd", &platform::Window::Lookup, [] {
     using platform::Method;
@@ -44,7 +67,6 @@ void AboutWnd::CreateControls() {
 }
 
 void AboutWnd::_CreateControls0() {
-  using platform::Canvas;
   using platform::Label;
   platform::CreateControlsFromList(
       *this, {
@@ -62,28 +84,8 @@ void AboutWnd::_CreateControls0() {
                                                         .textFont = "Times",
                                                         .bold = true})),
                   {}},
-                 {&Canvas::Lookup,
-                  "Canvas1",
-                  BackdropInCode(this, &AboutWnd::Canvas1, &Corvane),
-                  PropertyRecord(records::CanvasEntries({.name = "Canvas1",
-                                                         .left = 111,
-                                                         .top = 60,
-                                                         .width = 78,
-                                                         .height = 78,
-                                                         .tabIndex = 1,
-                                                         .enabled = false})),
-                  {}},
-                 {&Canvas::Lookup,
-                  "Canvas2",
-                  BackdropInCode(this, &AboutWnd::Canvas2, &ZphzSm),
-                  PropertyRecord(records::CanvasEntries({.name = "Canvas2",
-                                                         .left = 77,
-                                                         .top = 161,
-                                                         .width = 148,
-                                                         .height = 22,
-                                                         .tabIndex = 2,
-                                                         .enabled = false})),
-                  {}},
+                 DisabledPicture(this, &AboutWnd::Canvas1, &Corvane, "Canvas1", 111, 60, 78, 78, 1),
+                 DisabledPicture(this, &AboutWnd::Canvas2, &ZphzSm, "Canvas2", 77, 161, 148, 22, 2),
                  {&Label::Lookup,
                   "StaticText1",
                   TextSizeInCode(this, &AboutWnd::StaticText1, 36),

@@ -24,13 +24,10 @@ const platform::ClassRecord& GxLine::Lookup() {
         platform::Method("Constructor", "%%o<GxLineGraph>s",
                          static_cast<FromTable>(&GxLine::Constructor)),
     };
-    const platform::Attribute hidden("__Scope", "Private");
-    declaration.fields = {
-        {"values", "A1o<GxPoint>", {hidden}},
-        {"myColor", "c", {hidden}},
-        {"myGraph", "o<GxLineGraph>", {hidden}},
-        {"myLabel", "s", {hidden}},
-    };
+    declaration.fields = platform::ScopedFields("Private", {{"values", "A1o<GxPoint>"},
+                                                            {"myColor", "c"},
+                                                            {"myGraph", "o<GxLineGraph>"},
+                                                            {"myLabel", "s"}});
     return declaration;
   });
 }

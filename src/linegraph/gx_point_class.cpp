@@ -9,8 +9,7 @@ const platform::ClassRecord& GxPoint::Lookup() {
     platform::ClassDeclaration declaration;
     declaration.methods = {platform::Method("Constructor", "%%f8f8", &GxPoint::Constructor)};
     // The two coordinates are open to every user of a point.
-    const platform::Attribute open("__Scope", "Public");
-    declaration.fields = {{"x", "f8", {open}}, {"y", "f8", {open}}};
+    declaration.fields = platform::ScopedFields("Public", {{"x", "f8"}, {"y", "f8"}});
     return declaration;
   });
 }

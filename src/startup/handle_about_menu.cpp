@@ -31,8 +31,8 @@ bool HandleAboutMenu::_AboutUlk_Action() {
 }
 
 bool HandleAboutMenu::_AboutMenuItem_Action() {
-  AboutWnd::Instance()->Show();
-  return false;
+  // Both About items bring up the About box.
+  return _AboutUlk_Action();
 }
 
 void HandleAboutMenu::Constructor() {}

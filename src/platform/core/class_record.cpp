@@ -99,6 +99,15 @@ ClassRecord& RegisterClass(ClassRecord*& global, const std::string& name,
   return *global;
 }
 
+std::vector<FieldRecord> ScopedFields(
+    const std::string& scope, std::initializer_list<std::pair<const char*, const char*>> fields) {
+  std::vector<FieldRecord> records;
+  for (const auto& [name, typeCode] : fields) {
+    records.push_back({name, typeCode, {Attribute("__Scope", scope)}});
+  }
+  return records;
+}
+
 ClassDeclaration PublicClass(std::vector<MemberRecord> methods,
                              std::vector<std::string> handledEvents) {
   return {.methods = std::move(methods),

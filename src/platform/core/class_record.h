@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "platform/core/exceptions.h"
@@ -139,6 +140,11 @@ struct ClassDeclaration {
   std::vector<std::string> handledEvents;  // events its own operations handle (SetEventHandler)
   std::vector<Attribute> attributes;       // class attributes
 };
+
+// Fields that share one scope (attribute "__Scope" = scope), each a name and a type code, in field
+// order.
+std::vector<FieldRecord> ScopedFields(
+    const std::string& scope, std::initializer_list<std::pair<const char*, const char*>> fields);
 
 // The declaration of a class open to every user (class attribute "__Scope" = "Public"): its own
 // operations in method-table order and the events they handle.

@@ -19,18 +19,6 @@ void Application::_AddMenuHandler(const std::string& itemName,
   menuHandlers_.Add(*this, itemName, handler);
 }
 
-bool Application::HandleMenuCommand(const std::string& itemName) {
-  return menuHandlers_.Run(itemName);
-}
-
-bool Application::HasMenuHandler(const std::string& itemName) const {
-  return menuHandlers_.Has(itemName);
-}
-
-std::shared_ptr<Delegate> Application::MenuHandler(const std::string& itemName) const {
-  return menuHandlers_.Find(itemName);
-}
-
 void Application::RunEnableMenuItems() {
   const ClassRecord* record = ClassRecordOf();
   const EventEntry* entry = record ? record->FindEvent("EnableMenuItems") : nullptr;

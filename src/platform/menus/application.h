@@ -6,7 +6,6 @@
 
 #include "platform/core/delegate.h"
 #include "platform/core/object.h"
-#include "platform/windows/menu_handlers.h"
 #include "platform/windows/menu_target.h"
 
 namespace platform {
@@ -33,17 +32,12 @@ class Application : public Object, public MenuTarget {
   // on. Raises NilObjectException for a nil handler.
   void _AddMenuHandler(const std::string& itemName, const std::shared_ptr<Delegate>& handler);
 
-  bool HandleMenuCommand(const std::string& itemName) override;
-  bool HasMenuHandler(const std::string& itemName) const override;
-  // The handler registered under the item's name, or nil.
-  std::shared_ptr<Delegate> MenuHandler(const std::string& itemName) const;
   // The EnableMenuItems event, when the class handles it: runs whenever the menus are brought up
   // to date, after the items without AutoEnable have been disabled.
   void RunEnableMenuItems() override;
 
  private:
   std::shared_ptr<platform::MenuBar> menuBar_;
-  MenuHandlers menuHandlers_;
 };
 
 // Makes the object the application object, held by the framework from then on; nil unregisters.

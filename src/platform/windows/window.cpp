@@ -265,14 +265,6 @@ bool Window::HandleMenuCommand(const std::string& itemName) {
   return menuHandlers_.Run(itemName);
 }
 
-bool Window::HasMenuHandler(const std::string& itemName) const {
-  return menuHandlers_.Has(itemName);
-}
-
-std::shared_ptr<Delegate> Window::MenuHandler(const std::string& itemName) const {
-  return menuHandlers_.Find(itemName);
-}
-
 void Window::RunEnableMenuItems() {
   std::shared_ptr<Object> keepAlive = weak_from_this().lock();
   RaiseEvent("EnableMenuItems", {});

@@ -14,7 +14,6 @@
 #include "platform/core/object.h"
 #include "platform/core/value.h"
 #include "platform/properties/property_target.h"
-#include "platform/windows/menu_handlers.h"
 #include "platform/windows/menu_target.h"
 
 namespace platform {
@@ -92,9 +91,6 @@ class Window : public Object, public PropertyTarget, public MenuTarget {
   void _AddMenuHandler(const std::string& itemName, const std::shared_ptr<Delegate>& handler);
 
   bool HandleMenuCommand(const std::string& itemName) override;
-  bool HasMenuHandler(const std::string& itemName) const override;
-  // The handler registered under the item's name, or nil.
-  std::shared_ptr<Delegate> MenuHandler(const std::string& itemName) const;
   void RunEnableMenuItems() override;
 
   // Whether the class's event table names a handler for the event.
@@ -127,7 +123,6 @@ class Window : public Object, public PropertyTarget, public MenuTarget {
 
   std::unique_ptr<WindowData> data_;
   std::vector<std::shared_ptr<RectControl>> controls_;
-  MenuHandlers menuHandlers_;
   std::shared_ptr<platform::MenuBar> menuBar_;
   std::string title_;
   bool menuBarVisible_ = true;

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "analysis/control_wnd.h"
-#include "app/startup.h"
-#include "platform/runtime.h"
-#include "platform/text_area.h"
-#include "platform/user_interaction.h"
-#include "platform/user_simulation.h"
+#include "platform/core/user_interaction.h"
+#include "platform/system/runtime.h"
+#include "platform/testing/user_simulation.h"
+#include "platform/text_area/text_area.h"
+#include "startup/startup.h"
 
 namespace {
 

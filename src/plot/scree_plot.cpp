@@ -2,13 +2,13 @@
 
 #include <cmath>
 
-#include "app/module1.h"
 #include "linegraph/gx_line_graph.h"
-#include "platform/arrays.h"
-#include "platform/background_task.h"
-#include "platform/conversions.h"
-#include "platform/exceptions.h"
-#include "platform/text_functions.h"
+#include "platform/core/background_task.h"
+#include "platform/core/exceptions.h"
+#include "platform/text/arrays.h"
+#include "platform/text/conversions.h"
+#include "platform/text/text_functions.h"
+#include "shared/module1.h"
 
 namespace corvane {
 namespace {

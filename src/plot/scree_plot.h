@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/picture.h"
+#include "platform/graphics/picture.h"
 
 namespace corvane {
 

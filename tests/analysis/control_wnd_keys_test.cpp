@@ -5,8 +5,8 @@
 
 #include "analysis/control_wnd.h"
 #include "main_window_session.h"
-#include "platform/text_area.h"
-#include "platform/user_simulation.h"
+#include "platform/testing/user_simulation.h"
+#include "platform/text_area/text_area.h"
 
 // The two key filters of the main window, fed with real key events.
 namespace corvane {

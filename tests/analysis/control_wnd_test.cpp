@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "app/bundle_pictures.h"
-#include "app/module1.h"
 #include "main_window_session.h"
-#include "platform/color.h"
-#include "platform/folder_item.h"
-#include "platform/picture.h"
-#include "platform/user_simulation.h"
+#include "platform/core/color.h"
+#include "platform/graphics/picture.h"
+#include "platform/system/folder_item.h"
+#include "platform/testing/user_simulation.h"
 #include "report_lines.h"
+#include "shared/bundle_pictures.h"
+#include "shared/module1.h"
 
 namespace corvane {
 namespace {

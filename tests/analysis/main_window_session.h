@@ -7,14 +7,14 @@
 #include <string>
 
 #include "analysis/control_wnd.h"
-#include "app/module1.h"
 #include "fixed_wall_clock.h"
 #include "help/about_wnd.h"
-#include "platform/event_loop.h"
-#include "platform/folder_item.h"
-#include "platform/implicit_instances.h"
-#include "platform/user_simulation.h"
+#include "platform/core/event_loop.h"
+#include "platform/system/folder_item.h"
+#include "platform/testing/user_simulation.h"
+#include "platform/windows/implicit_instances.h"
 #include "plot/graph_wnd.h"
+#include "shared/module1.h"
 #include "support/scripted_user_interaction.h"
 
 namespace testing_support {

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/module1.h"
 #include "fixed_wall_clock.h"
-#include "platform/arrays.h"
+#include "platform/text/arrays.h"
 #include "recording_scree_window.h"
 #include "report_lines.h"
+#include "shared/module1.h"
 
 namespace corvane {
 namespace {

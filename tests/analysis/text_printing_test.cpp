@@ -1,4 +1,4 @@
-#include "analysis/text_printing.h"
+#include "shared/text_printing.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 
 #include "help/help_text.h"
 #include "main_window_session.h"
-#include "platform/printer_setup.h"
-#include "platform/user_simulation.h"
+#include "platform/printing/printer_setup.h"
+#include "platform/testing/user_simulation.h"
 #include "support/pdf_files.h"
 #include "support/picture_comparison.h"
 #include "support/printed_text.h"

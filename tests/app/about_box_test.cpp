@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "corvane_session.h"
-#include "platform/menu_user_simulation.h"
+#include "platform/testing/menu_user_simulation.h"
 
 namespace {
 

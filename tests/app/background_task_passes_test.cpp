@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "analysis/control_wnd.h"
-#include "app/menu.h"
 #include "corvane_session.h"
-#include "platform/background_task.h"
+#include "platform/core/background_task.h"
+#include "shared/menu.h"
 
 namespace {
 

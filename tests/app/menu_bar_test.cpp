@@ -7,7 +7,7 @@
 
 #include "corvane_session.h"
 #include "help/description_wnd.h"
-#include "platform/menu_user_simulation.h"
+#include "platform/testing/menu_user_simulation.h"
 
 namespace {
 

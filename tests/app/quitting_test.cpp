@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "app/handle_about_menu.h"
-#include "app/module1.h"
 #include "corvane_session.h"
-#include "platform/menu_user_simulation.h"
+#include "platform/testing/menu_user_simulation.h"
+#include "shared/module1.h"
+#include "startup/handle_about_menu.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/module1.h"
 #include "corvane_session.h"
-#include "platform/menu_bar.h"
+#include "platform/menus/menu_bar.h"
+#include "shared/module1.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "analysis/control_wnd.h"
-#include "app/invisible_wnd.h"
 #include "help/about_wnd.h"
 #include "help/description_wnd.h"
-#include "platform/class_record.h"
+#include "platform/core/class_record.h"
 #include "plot/graph_wnd.h"
+#include "startup/invisible_wnd.h"
 
 namespace {
 

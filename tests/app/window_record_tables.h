@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "analysis/control_wnd.h"
-#include "app/invisible_wnd.h"
 #include "help/about_wnd.h"
 #include "help/description_wnd.h"
 #include "help/help_text.h"
-#include "platform/window.h"
+#include "platform/windows/window.h"
 #include "plot/graph_wnd.h"
+#include "startup/invisible_wnd.h"
 
 // Every window of Corvane as its layout and its class are documented, written out as data: the
 // class record each registers, its window and control property records (tables of

@@ -7,12 +7,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/file_types.h"
-#include "app/handle_about_menu.h"
 #include "corvane_session.h"
-#include "platform/class_record.h"
-#include "platform/set_properties.h"
+#include "platform/core/class_record.h"
+#include "platform/properties/set_properties.h"
 #include "record_tables.h"
+#include "shared/file_types.h"
+#include "startup/handle_about_menu.h"
 #include "window_record_tables.h"
 
 namespace {

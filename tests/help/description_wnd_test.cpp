@@ -8,9 +8,9 @@
 
 #include "app/corvane_session.h"
 #include "help/help_text.h"
-#include "platform/color.h"
-#include "platform/menu_user_simulation.h"
-#include "platform/picture.h"
+#include "platform/core/color.h"
+#include "platform/graphics/picture.h"
+#include "platform/testing/menu_user_simulation.h"
 #include "support/pdf_files.h"
 #include "support/picture_comparison.h"
 #include "support/printed_text.h"

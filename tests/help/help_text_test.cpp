@@ -11,7 +11,7 @@
 #include "analysis/recording_scree_window.h"
 #include "analysis/report_lines.h"
 #include "analysis/scree_calculation.h"
-#include "app/module1.h"
+#include "shared/module1.h"
 
 namespace corvane {
 namespace {

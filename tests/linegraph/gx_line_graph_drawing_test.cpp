@@ -9,8 +9,8 @@
 
 #include "linegraph/gx_line_graph.h"
 #include "linegraph/picture_probes.h"
-#include "platform/color.h"
-#include "platform/text_functions.h"
+#include "platform/core/color.h"
+#include "platform/text/text_functions.h"
 
 namespace corvane::linegraph_testing {
 namespace {

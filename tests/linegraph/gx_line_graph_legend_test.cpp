@@ -8,7 +8,7 @@
 
 #include "linegraph/gx_line_graph.h"
 #include "linegraph/picture_probes.h"
-#include "platform/color.h"
+#include "platform/core/color.h"
 
 namespace corvane::linegraph_testing {
 namespace {

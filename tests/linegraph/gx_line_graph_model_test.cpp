@@ -6,11 +6,11 @@
 #include <memory>
 #include <utility>
 
-#include "app/module1.h"
 #include "linegraph/gx_line.h"
 #include "linegraph/gx_line_graph.h"
-#include "platform/color.h"
-#include "platform/exceptions.h"
+#include "platform/core/color.h"
+#include "platform/core/exceptions.h"
+#include "shared/module1.h"
 
 namespace corvane {
 namespace {

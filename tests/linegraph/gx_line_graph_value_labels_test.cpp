@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "linegraph/gx_line_graph.h"
-#include "platform/background_task.h"
+#include "platform/core/background_task.h"
 
 namespace corvane {
 namespace {

@@ -8,8 +8,8 @@
 #include "linegraph/gx_line.h"
 #include "linegraph/gx_line_graph.h"
 #include "linegraph/gx_point.h"
-#include "platform/class_record.h"
-#include "platform/value.h"
+#include "platform/core/class_record.h"
+#include "platform/core/value.h"
 
 namespace corvane {
 namespace {

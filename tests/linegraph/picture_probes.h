@@ -10,10 +10,10 @@
 #include <string>
 #include <utility>
 
-#include "platform/color.h"
-#include "platform/conversions.h"
-#include "platform/graphics.h"
-#include "platform/picture.h"
+#include "platform/core/color.h"
+#include "platform/graphics/graphics.h"
+#include "platform/graphics/picture.h"
+#include "platform/text/conversions.h"
 
 // Pixel helpers for the line-graph tests, whose tests live in this namespace too.
 namespace corvane::linegraph_testing {

@@ -1,10 +1,10 @@
-#include "platform/arrays.h"
+#include "platform/text/arrays.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 
-#include "platform/exceptions.h"
+#include "platform/core/exceptions.h"
 
 namespace platform {
 namespace {

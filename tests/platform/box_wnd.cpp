@@ -1,12 +1,12 @@
 #include "box_wnd.h"
 
-#include "platform/canvas.h"
-#include "platform/control_creation.h"
-#include "platform/implicit_instances.h"
-#include "platform/invoker.h"
-#include "platform/label.h"
-#include "platform/property_record.h"
-#include "platform/set_properties.h"
+#include "platform/controls/canvas.h"
+#include "platform/controls/label.h"
+#include "platform/core/invoker.h"
+#include "platform/properties/property_record.h"
+#include "platform/properties/set_properties.h"
+#include "platform/windows/control_creation.h"
+#include "platform/windows/implicit_instances.h"
 
 namespace testing_support {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/class_record.h"
-#include "platform/window.h"
+#include "platform/core/class_record.h"
+#include "platform/windows/window.h"
 
 namespace testing_support {
 

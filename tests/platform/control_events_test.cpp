@@ -4,9 +4,9 @@
 #include <thread>
 
 #include "box_wnd.h"
-#include "platform/background_task.h"
-#include "platform/user_interaction.h"
-#include "platform/user_simulation.h"
+#include "platform/core/background_task.h"
+#include "platform/core/user_interaction.h"
+#include "platform/testing/user_simulation.h"
 #include "test_wnd.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/graphics.h"
+#include "platform/graphics/graphics.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/exceptions.h"
-#include "platform/picture.h"
-#include "platform/string_shape.h"
+#include "platform/core/exceptions.h"
+#include "platform/graphics/picture.h"
+#include "platform/graphics/string_shape.h"
 #include "support/picture_comparison.h"
 
 namespace {

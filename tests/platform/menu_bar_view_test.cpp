@@ -4,9 +4,9 @@
 
 #include "box_wnd.h"
 #include "menu_test_app.h"
-#include "platform/event_loop.h"
-#include "platform/menu_user_simulation.h"
-#include "platform/user_simulation.h"
+#include "platform/core/event_loop.h"
+#include "platform/testing/menu_user_simulation.h"
+#include "platform/testing/user_simulation.h"
 #include "support/scripted_user_interaction.h"
 #include "test_wnd.h"
 

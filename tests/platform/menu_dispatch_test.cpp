@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "menu_test_app.h"
-#include "platform/event_loop.h"
-#include "platform/exceptions.h"
-#include "platform/menu_dispatch.h"
+#include "platform/core/event_loop.h"
+#include "platform/core/exceptions.h"
+#include "platform/menus/menu_dispatch.h"
 #include "support/scripted_user_interaction.h"
 
 namespace {

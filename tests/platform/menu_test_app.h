@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/apple_menu_item.h"
-#include "platform/application.h"
-#include "platform/class_record.h"
-#include "platform/delegate.h"
-#include "platform/invoker.h"
-#include "platform/menu_bar.h"
-#include "platform/menu_target.h"
-#include "platform/quit_menu_item.h"
+#include "platform/core/class_record.h"
+#include "platform/core/delegate.h"
+#include "platform/core/invoker.h"
+#include "platform/menus/apple_menu_item.h"
+#include "platform/menus/application.h"
+#include "platform/menus/menu_bar.h"
+#include "platform/menus/quit_menu_item.h"
+#include "platform/windows/menu_target.h"
 
 namespace testing_support {
 

@@ -1,4 +1,4 @@
-#include "platform/picture_export.h"
+#include "platform/graphics/picture_export.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -8,10 +8,10 @@
 #include <iterator>
 #include <string>
 
-#include "platform/color.h"
-#include "platform/exceptions.h"
-#include "platform/graphics.h"
-#include "platform/picture.h"
+#include "platform/core/color.h"
+#include "platform/core/exceptions.h"
+#include "platform/graphics/graphics.h"
+#include "platform/graphics/picture.h"
 #include "support/file_size_limit.h"
 #include "support/picture_comparison.h"
 #include "support/scratch_folder.h"

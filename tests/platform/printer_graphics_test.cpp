@@ -8,11 +8,11 @@
 #include <memory>
 #include <string>
 
-#include "platform/color.h"
-#include "platform/graphics.h"
-#include "platform/picture.h"
-#include "platform/printer_dialog.h"
-#include "platform/printer_setup.h"
+#include "platform/core/color.h"
+#include "platform/graphics/graphics.h"
+#include "platform/graphics/picture.h"
+#include "platform/printing/printer_dialog.h"
+#include "platform/printing/printer_setup.h"
 #include "support/file_size_limit.h"
 #include "support/pdf_files.h"
 #include "support/picture_comparison.h"

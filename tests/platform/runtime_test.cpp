@@ -1,10 +1,10 @@
-#include "platform/runtime.h"
+#include "platform/system/runtime.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-#include "platform/event_loop.h"
+#include "platform/core/event_loop.h"
 #include "test_wnd.h"
 
 namespace {

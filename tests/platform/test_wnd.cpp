@@ -1,11 +1,11 @@
 #include "test_wnd.h"
 
-#include "platform/control_creation.h"
-#include "platform/delegate.h"
-#include "platform/implicit_instances.h"
-#include "platform/invoker.h"
-#include "platform/property_record.h"
-#include "platform/set_properties.h"
+#include "platform/core/delegate.h"
+#include "platform/core/invoker.h"
+#include "platform/properties/property_record.h"
+#include "platform/properties/set_properties.h"
+#include "platform/windows/control_creation.h"
+#include "platform/windows/implicit_instances.h"
 
 namespace testing_support {
 

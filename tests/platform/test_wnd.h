@@ -9,12 +9,12 @@
 #include <vector>
 
 #include "box_wnd.h"
-#include "platform/canvas.h"
-#include "platform/class_record.h"
-#include "platform/push_button.h"
-#include "platform/text_area.h"
-#include "platform/user_simulation.h"
-#include "platform/window.h"
+#include "platform/controls/canvas.h"
+#include "platform/controls/push_button.h"
+#include "platform/core/class_record.h"
+#include "platform/testing/user_simulation.h"
+#include "platform/text_area/text_area.h"
+#include "platform/windows/window.h"
 #include "support/scripted_user_interaction.h"
 
 namespace testing_support {

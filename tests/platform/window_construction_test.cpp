@@ -5,11 +5,11 @@
 #include <limits>
 #include <memory>
 
-#include "platform/implicit_instances.h"
-#include "platform/property_record.h"
-#include "platform/push_button.h"
-#include "platform/set_properties.h"
-#include "platform/user_simulation.h"
+#include "platform/controls/push_button.h"
+#include "platform/properties/property_record.h"
+#include "platform/properties/set_properties.h"
+#include "platform/testing/user_simulation.h"
+#include "platform/windows/implicit_instances.h"
 #include "test_wnd.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/window_placement.h"
+#include "platform/windows/window_placement.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "box_wnd.h"
-#include "platform/class_record.h"
-#include "platform/property_record.h"
-#include "platform/set_properties.h"
-#include "platform/user_simulation.h"
+#include "platform/core/class_record.h"
+#include "platform/properties/property_record.h"
+#include "platform/properties/set_properties.h"
+#include "platform/testing/user_simulation.h"
 #include "test_wnd.h"
 
 namespace {

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "analysis/main_window_session.h"
-#include "app/module1.h"
-#include "platform/clipboard.h"
-#include "platform/implicit_instances.h"
-#include "platform/picture.h"
-#include "platform/picture_export.h"
-#include "platform/user_simulation.h"
+#include "platform/graphics/clipboard.h"
+#include "platform/graphics/picture.h"
+#include "platform/graphics/picture_export.h"
+#include "platform/testing/user_simulation.h"
+#include "platform/windows/implicit_instances.h"
+#include "shared/module1.h"
 #include "support/pdf_files.h"
 #include "support/picture_comparison.h"
 #include "support/scratch_folder.h"

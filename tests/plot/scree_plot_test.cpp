@@ -7,12 +7,12 @@
 #include <memory>
 #include <vector>
 
-#include "app/module1.h"
-#include "platform/color.h"
-#include "platform/conversions.h"
-#include "platform/graphics.h"
-#include "platform/picture.h"
-#include "platform/text_functions.h"
+#include "platform/core/color.h"
+#include "platform/graphics/graphics.h"
+#include "platform/graphics/picture.h"
+#include "platform/text/conversions.h"
+#include "platform/text/text_functions.h"
+#include "shared/module1.h"
 
 namespace corvane {
 namespace {

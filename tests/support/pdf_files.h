@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/picture.h"
+#include "platform/graphics/picture.h"
 
 // Reads printed PDF files back through poppler's command-line tools.
 namespace testing_support {

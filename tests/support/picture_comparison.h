@@ -6,7 +6,7 @@
 #include <memory>
 #include <ostream>
 
-#include "platform/picture.h"
+#include "platform/graphics/picture.h"
 
 namespace testing_support {
 

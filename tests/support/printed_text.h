@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "platform/graphics.h"
-#include "platform/picture.h"
-#include "platform/styled_text_printer.h"
-#include "platform/text_area.h"
+#include "platform/graphics/graphics.h"
+#include "platform/graphics/picture.h"
+#include "platform/text_area/styled_text_printer.h"
+#include "platform/text_area/text_area.h"
 
 // What a printed text should come to, worked out without a printer.
 namespace testing_support {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/picture_export.h"
-#include "platform/printer_setup.h"
-#include "platform/user_interaction.h"
+#include "platform/core/user_interaction.h"
+#include "platform/graphics/picture_export.h"
+#include "platform/printing/printer_setup.h"
 
 namespace testing_support {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/runtime.h"
+#include "platform/system/runtime.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "linegraph/gx_line_graph.h"
-#include "platform/color.h"
-#include "platform/runtime.h"
+#include "platform/core/color.h"
+#include "platform/system/runtime.h"
 
 namespace {
 

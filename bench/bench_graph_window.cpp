@@ -7,12 +7,12 @@
 #include "analysis/control_wnd.h"
 #include "analysis/scree_calculation.h"
 #include "analysis/scree_calculation_window.h"
-#include "app/module1.h"
-#include "app/startup.h"
-#include "platform/runtime.h"
-#include "platform/text_functions.h"
-#include "platform/user_simulation.h"
+#include "platform/system/runtime.h"
+#include "platform/testing/user_simulation.h"
+#include "platform/text/text_functions.h"
 #include "plot/graph_wnd.h"
+#include "shared/module1.h"
+#include "startup/startup.h"
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "analysis/control_wnd.h"
-#include "app/module1.h"
-#include "platform/printer_setup.h"
-#include "platform/runtime.h"
-#include "platform/user_interaction.h"
+#include "platform/core/user_interaction.h"
+#include "platform/printing/printer_setup.h"
+#include "platform/system/runtime.h"
+#include "shared/module1.h"
 
 namespace {
 

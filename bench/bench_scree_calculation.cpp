@@ -4,7 +4,7 @@
 
 #include "analysis/scree_calculation.h"
 #include "analysis/scree_calculation_window.h"
-#include "app/module1.h"
+#include "shared/module1.h"
 
 namespace {
 

@@ -4,25 +4,23 @@
 #include <memory>
 #include <string>
 
-#include "platform/canvas.h"
-#include "platform/class_record.h"
-#include "platform/label.h"
-#include "platform/push_button.h"
-#include "platform/rectangle_control.h"
-#include "platform/text_area.h"
-#include "platform/window.h"
+#include "platform/controls/canvas.h"
+#include "platform/controls/label.h"
+#include "platform/controls/push_button.h"
+#include "platform/controls/rectangle_control.h"
+#include "platform/core/class_record.h"
+#include "platform/text_area/text_area.h"
+#include "platform/windows/implicit_instances.h"
+#include "platform/windows/window.h"
 
 namespace corvane {
 
 // The main window: the variable-count field, the eigenvalue field that later shows the report, the
 // Clear, Calculate, Print and Graph buttons, the title block and the question mark. Closing it
 // quits Corvane.
-class ControlWnd : public platform::Window {
+class ControlWnd : public platform::ImplicitWindow<ControlWnd> {
  public:
-  // The one main window, created on first reference and again after it was closed.
-  static std::shared_ptr<ControlWnd> Instance();
   static const platform::ClassRecord& Lookup();
-  static void CtblInit();
 
   virtual void Layout();
   virtual void CreateControls();

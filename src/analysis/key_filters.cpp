@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/text_functions.h"
+#include "platform/text/text_functions.h"
 
 namespace corvane {
 

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "analysis/scree_report.h"
-#include "app/module1.h"
-#include "platform/arrays.h"
-#include "platform/background_task.h"
-#include "platform/clock.h"
-#include "platform/conversions.h"
-#include "platform/exceptions.h"
-#include "platform/text_functions.h"
+#include "platform/core/background_task.h"
+#include "platform/core/exceptions.h"
+#include "platform/text/arrays.h"
+#include "platform/text/clock.h"
+#include "platform/text/conversions.h"
+#include "platform/text/text_functions.h"
+#include "shared/module1.h"
 
 namespace corvane {
 

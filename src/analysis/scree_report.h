@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/clock.h"
+#include "platform/text/clock.h"
 
 namespace corvane {
 

@@ -4,21 +4,20 @@
 #include <memory>
 #include <string>
 
-#include "platform/canvas.h"
-#include "platform/class_record.h"
-#include "platform/label.h"
-#include "platform/window.h"
+#include "platform/controls/canvas.h"
+#include "platform/controls/label.h"
+#include "platform/core/class_record.h"
+#include "platform/windows/implicit_instances.h"
+#include "platform/windows/window.h"
 
 namespace corvane {
 
 // The About box: the product's name, its picture, a badge and the notice line. It is the splash
 // at start-up and comes back from either About item; any key or click in it gives way to the main
 // window. Nothing closes it.
-class AboutWnd : public platform::Window {
+class AboutWnd : public platform::ImplicitWindow<AboutWnd> {
  public:
-  static std::shared_ptr<AboutWnd> Instance();
   static const platform::ClassRecord& Lookup();
-  static void CtblInit();
 
   virtual void Layout();
   virtual void CreateControls();

@@ -3,22 +3,20 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/shared_menu_bar_window.h"
-#include "platform/class_record.h"
-#include "platform/text_area.h"
-#include "platform/window.h"
+#include "platform/core/class_record.h"
+#include "platform/text_area/text_area.h"
+#include "platform/windows/implicit_instances.h"
+#include "platform/windows/window.h"
+#include "shared/shared_menu_bar_window.h"
 
 namespace corvane {
 
 // The help window: the help text, read-only and styled, over an empty Courier area. It carries the
 // shared menu bar, prints the help text from File > Print and brings the main window or the About
 // box back from the Window menu. Created hidden; the main window shows it.
-class DescriptionWnd : public SharedMenuBarWindow {
+class DescriptionWnd : public platform::ImplicitWindow<DescriptionWnd, SharedMenuBarWindow> {
  public:
-  // The one help window, created on first reference and again after it was closed.
-  static std::shared_ptr<DescriptionWnd> Instance();
   static const platform::ClassRecord& Lookup();
-  static void CtblInit();
 
   virtual void Layout();
   virtual void CreateControls();

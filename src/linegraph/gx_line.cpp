@@ -1,10 +1,10 @@
 #include "linegraph/gx_line.h"
 
-#include "app/module1.h"
 #include "linegraph/gx_line_graph.h"
 #include "linegraph/int32.h"
-#include "platform/background_task.h"
-#include "platform/exceptions.h"
+#include "platform/core/background_task.h"
+#include "platform/core/exceptions.h"
+#include "shared/module1.h"
 
 namespace corvane {
 namespace {

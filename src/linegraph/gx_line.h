@@ -4,10 +4,10 @@
 #include <string>
 
 #include "linegraph/gx_point.h"
-#include "platform/arrays.h"
-#include "platform/class_record.h"
-#include "platform/color.h"
-#include "platform/object.h"
+#include "platform/core/class_record.h"
+#include "platform/core/color.h"
+#include "platform/core/object.h"
+#include "platform/text/arrays.h"
 
 namespace corvane {
 

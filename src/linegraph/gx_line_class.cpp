@@ -3,22 +3,18 @@
 
 #include "linegraph/gx_line.h"
 #include "linegraph/gx_line_graph.h"
-#include "platform/class_record.h"
-#include "platform/invoker.h"
+#include "platform/core/class_record.h"
+#include "platform/core/invoker.h"
 
 namespace corvane {
 
-namespace {
-platform::ClassRecord* ctbl = nullptr;
-}  // namespace
-
 const platform::ClassRecord& GxLine::Lookup() {
-  return platform::RegisterClass(ctbl, "GxLine", nullptr, [](platform::ClassRecord& registered) {
+  return platform::DeclareClass<GxLine>("GxLine", nullptr, [] {
+    platform::ClassDeclaration declaration;
     using WithColor =
         void (GxLine::*)(const std::shared_ptr<GxLineGraph>&, platform::Color, const std::string&);
     using FromTable = void (GxLine::*)(const std::shared_ptr<GxLineGraph>&, const std::string&);
-    registered.factory = platform::FactoryFor<GxLine>();
-    registered.methods = {
+    declaration.methods = {
         platform::Method("PlotPoint", "%%f8f8", &GxLine::PlotPoint),
         platform::Method("Constructor", "%%o<GxLineGraph>cs",
                          static_cast<WithColor>(&GxLine::Constructor)),
@@ -28,13 +24,11 @@ const platform::ClassRecord& GxLine::Lookup() {
         platform::Method("Constructor", "%%o<GxLineGraph>s",
                          static_cast<FromTable>(&GxLine::Constructor)),
     };
-    const platform::Attribute hidden("__Scope", "Private");
-    registered.fields = {
-        {"values", "A1o<GxPoint>", {hidden}},
-        {"myColor", "c", {hidden}},
-        {"myGraph", "o<GxLineGraph>", {hidden}},
-        {"myLabel", "s", {hidden}},
-    };
+    declaration.fields = platform::ScopedFields("Private", {{"values", "A1o<GxPoint>"},
+                                                            {"myColor", "c"},
+                                                            {"myGraph", "o<GxLineGraph>"},
+                                                            {"myLabel", "s"}});
+    return declaration;
   });
 }
 

@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "linegraph/int32.h"
-#include "platform/background_task.h"
-#include "platform/conversions.h"
-#include "platform/exceptions.h"
-#include "platform/graphics.h"
-#include "platform/string_shape.h"
-#include "platform/text_functions.h"
-#include "platform/user_interaction.h"
+#include "platform/core/background_task.h"
+#include "platform/core/exceptions.h"
+#include "platform/core/user_interaction.h"
+#include "platform/graphics/graphics.h"
+#include "platform/graphics/string_shape.h"
+#include "platform/text/conversions.h"
+#include "platform/text/text_functions.h"
 
 namespace corvane {
 namespace {

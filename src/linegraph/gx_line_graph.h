@@ -5,11 +5,11 @@
 #include <string>
 
 #include "linegraph/gx_line.h"
-#include "platform/arrays.h"
-#include "platform/class_record.h"
-#include "platform/color.h"
-#include "platform/object.h"
-#include "platform/picture.h"
+#include "platform/core/class_record.h"
+#include "platform/core/color.h"
+#include "platform/core/object.h"
+#include "platform/graphics/picture.h"
+#include "platform/text/arrays.h"
 
 namespace corvane {
 

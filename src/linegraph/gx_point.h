@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/class_record.h"
-#include "platform/object.h"
+#include "platform/core/class_record.h"
+#include "platform/core/object.h"
 
 namespace corvane {
 

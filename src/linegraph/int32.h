@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "platform/conversions.h"
+#include "platform/text/conversions.h"
 
 namespace corvane {
 

@@ -2,23 +2,20 @@
 
 #include <memory>
 
-#include "platform/canvas.h"
-#include "platform/class_record.h"
-#include "platform/push_button.h"
-#include "platform/window.h"
+#include "platform/controls/canvas.h"
+#include "platform/controls/push_button.h"
+#include "platform/core/class_record.h"
+#include "platform/windows/implicit_instances.h"
+#include "platform/windows/window.h"
 
 namespace corvane {
 
 // The graph window: the scree plot of the last calculation on its canvas, built when the window
 // is, and the Close, Copy, Save and Print buttons below it. It has no close box: only its Close
 // button closes it, which shows the main window again.
-class GraphWnd : public platform::Window {
+class GraphWnd : public platform::ImplicitWindow<GraphWnd> {
  public:
-  // The one graph window, created (and its plot built) on first reference and again after it was
-  // closed.
-  static std::shared_ptr<GraphWnd> Instance();
   static const platform::ClassRecord& Lookup();
-  static void CtblInit();
 
   virtual void Layout();
   virtual void CreateControls();

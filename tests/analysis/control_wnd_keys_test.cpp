@@ -3,9 +3,6 @@
 #include <memory>
 #include <string>
 
-#include "analysis/control_wnd.h"
-#include "platform/text_area.h"
-#include "platform/user_simulation.h"
 #include "support/corvane_session.h"
 
 // The two key filters of the main window, fed with real key events.

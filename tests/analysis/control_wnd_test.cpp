@@ -7,11 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/bundle_pictures.h"
-#include "app/module1.h"
-#include "platform/folder_item.h"
-#include "platform/user_simulation.h"
 #include "report_lines.h"
+#include "shared/bundle_pictures.h"
 #include "support/corvane_session.h"
 
 namespace corvane {

@@ -8,8 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/module1.h"
-#include "platform/arrays.h"
 #include "recording_scree_window.h"
 #include "report_lines.h"
 #include "support/corvane_session.h"

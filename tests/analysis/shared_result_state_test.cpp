@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "analysis/scree_calculation.h"
-#include "app/module1.h"
-#include "platform/exceptions.h"
 #include "recording_scree_window.h"
+#include "shared/module1.h"
 
 namespace corvane {
 namespace {

@@ -1,27 +1,32 @@
-#include "analysis/text_printing.h"
+#include "shared/text_printing.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "platform/user_simulation.h"
+#include "help/help_text.h"
 #include "support/corvane_session.h"
 #include "support/pdf_files.h"
 #include "support/scratch_folder.h"
+#include "support/snapshot.h"
 
 namespace corvane {
 namespace {
 
 using testing_support::Ink;
+using Paper = platform::PrinterSetup::Paper;
+using Orientation = platform::PrinterSetup::Orientation;
 
 class ReportPrintingTest : public testing_support::CorvaneSession {
  protected:
   // Presses Print with a PDF file chosen in the print dialog; returns the file.
-  std::string PrintToPdf() {
+  std::string PrintToPdf(Paper paper = Paper::kLetter,
+                         Orientation orientation = Orientation::kPortrait) {
     const std::string path = folder_.File("job" + std::to_string(++jobs_) + ".pdf");
-    User().QueuePdfPrinter(path);
+    User().QueuePdfPrinter(path, paper, orientation);
     platform::ClickButton(Window()->PrintBtn());
     return path;
   }
@@ -74,6 +79,25 @@ TEST_F(ReportPrintingTest, TheTextPrintsWholeSixtyLinesAPage) {
     EXPECT_EQ(Window()->EigenFld()->SelLength(), 3);
   }
   EXPECT_EQ(User().boxes, testing_support::Boxes{});
+}
+
+// Whatever the paper and its orientation, every line reaches the paper with a margin, once and in
+// order, on as many pages as on Letter.
+TEST_F(ReportPrintingTest, EveryLineReachesThePaperWhateverItsSizeAndOrientation) {
+  const std::tuple<Paper, Orientation, const char*, const char*> papers[] = {
+      {Paper::kLetter, Orientation::kPortrait, "612 x 792", "printed-on-letter"},
+      {Paper::kA4, Orientation::kPortrait, "595 x 842", "printed-on-a4"},
+      {Paper::kA4, Orientation::kLandscape, "842 x 595", "printed-on-a4-landscape"},
+      {Paper::kA5, Orientation::kPortrait, "420 x 595", "printed-on-a5"}};
+  Window()->EigenFld()->SetText(kHelpText);  // long paragraphs, wrapped at the free width
+  for (const auto& [paper, orientation, size, snapshot] : papers) {
+    const std::string path = PrintToPdf(paper, orientation);
+    EXPECT_EQ(testing_support::PdfPageSize(path), size);
+    EXPECT_EQ(testing_support::PdfPageCount(path), 2) << size;
+    EXPECT_EQ(Ink(testing_support::PdfText(path)), Ink(kHelpText)) << size;
+    EXPECT_TRUE(
+        testing_support::MatchesSnapshot(testing_support::RenderPdfPage(path, 1), snapshot));
+  }
 }
 
 }  // namespace

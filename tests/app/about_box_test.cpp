@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/menu_user_simulation.h"
+#include "platform/testing/menu_user_simulation.h"
 #include "support/corvane_session.h"
 
 namespace {
@@ -58,15 +58,6 @@ TEST_F(AboutBoxTest, TheAboutItemsShowTheSplashsBoxUntilAKeyAClickOrActivation) 
   }
   EXPECT_EQ(User().beeps, 0);
   EXPECT_EQ(User().messages, std::vector<std::string>{});
-}
-
-using AboutBoxBeforeStartUpTest = CorvaneSession;
-
-// A person may dismiss the About box before the splash has made the main window.
-TEST_F(AboutBoxBeforeStartUpTest, DismissingTheBoxMakesTheMainWindowWhenThereIsNone) {
-  platform::PressKeyInWindow(corvane::AboutWnd::Instance(), "q");
-  EXPECT_FALSE(Shown(OpenAboutBox()));
-  EXPECT_TRUE(Shown(OpenMainWindow()));
 }
 
 }  // namespace

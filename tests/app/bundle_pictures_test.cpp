@@ -1,8 +1,8 @@
-#include "app/bundle_pictures.h"
+#include "shared/bundle_pictures.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/folder_item.h"
+#include "platform/system/folder_item.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "help/description_wnd.h"
-#include "platform/menu_user_simulation.h"
+#include "platform/testing/menu_user_simulation.h"
 #include "support/corvane_session.h"
 #include "support/snapshot.h"
 

@@ -4,9 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "app/handle_about_menu.h"
-#include "app/module1.h"
-#include "platform/menu_user_simulation.h"
+#include "platform/testing/menu_user_simulation.h"
+#include "startup/handle_about_menu.h"
 #include "support/corvane_session.h"
 
 namespace {

@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/module1.h"
-#include "platform/menu_bar.h"
 #include "support/corvane_session.h"
 
 namespace {

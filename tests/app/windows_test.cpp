@@ -9,15 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/file_types.h"
-#include "app/handle_about_menu.h"
 #include "help/description_wnd.h"
-#include "platform/class_record.h"
-#include "platform/menu_user_simulation.h"
-#include "platform/property_record.h"
-#include "platform/set_properties.h"
-#include "platform/text_functions.h"
-#include "plot/graph_wnd.h"
+#include "platform/properties/property_record.h"
+#include "platform/properties/set_properties.h"
+#include "platform/text/text_functions.h"
+#include "startup/handle_about_menu.h"
 #include "support/corvane_session.h"
 #include "support/snapshot.h"
 
@@ -46,6 +42,10 @@ class AppliedRecords {
       if (value.Type() == platform::PropertyType::kInt32) text += platform::Str(value.AsInt32());
       if (value.Type() == platform::PropertyType::kBoolean) text += value.AsBoolean() ? "1" : "0";
       if (value.Type() == platform::PropertyType::kString) text += "\"" + value.AsString() + "\"";
+      if (value.Type() == platform::PropertyType::kColor) {
+        const platform::Color c = value.AsColor();
+        text += std::to_string(c.Red() << 16 | c.Green() << 8 | c.Blue());
+      }
     }
     return text;
   }
@@ -66,7 +66,7 @@ std::string UnseenFacts(const platform::Window& window, const AppliedRecords& ap
   for (const auto& control : window.Controls()) {
     text += control->Name() + ":" +
             applied.Of(*control, {"TabIndex", "LockLeft", "AutoDeactivate", "UseFocusRing",
-                                  "Enabled", "ReadOnly", "LimitText"});
+                                  "Enabled", "ReadOnly", "LimitText", "FillColor"});
     for (int32_t event : {platform::RectControl::kOpenEvent, 13, 15, 18}) {
       if (auto handler = control->EventHandler(event)) {
         text += " " + platform::Str(event, "") + "=" + handler->MethodName();
@@ -94,25 +94,24 @@ struct WindowCase {
   std::function<std::shared_ptr<platform::Window>()> open;
 };
 
+// The main window with the worked example typed in, and its graph.
+std::shared_ptr<corvane::ControlWnd> MainWithWorkedExample() {
+  auto main = corvane::ControlWnd::Instance();
+  platform::TypeText(main->NVarsFld(), "20");
+  platform::PasteText(main->EigenFld(), kWorkedExample);
+  return main;
+}
+
 const std::vector<WindowCase>& Windows() {
   static const std::vector<WindowCase> windows = {
-      {"main",
-       [] {
-         auto main = corvane::ControlWnd::Instance();
-         platform::TypeText(main->NVarsFld(), "20");
-         platform::PasteText(main->EigenFld(), kWorkedExample);
-         return main;
-       }},
+      {"main", [] { return MainWithWorkedExample(); }},
       {"about", [] { return corvane::AboutWnd::Instance(); }},
       {"help", [] { return corvane::DescriptionWnd::Instance(); }},
       {"graph",
-       [] {
-         auto main = corvane::ControlWnd::Instance();
-         platform::TypeText(main->NVarsFld(), "20");
-         platform::PasteText(main->EigenFld(), kWorkedExample);
-         platform::ClickButton(main->CalculateBtn());
-         platform::ClickButton(main->GraphBtn());
-         return std::static_pointer_cast<platform::Window>(corvane::GraphWnd::Instance());
+       []() -> std::shared_ptr<platform::Window> {
+         platform::ClickButton(MainWithWorkedExample()->CalculateBtn());
+         platform::ClickButton(corvane::ControlWnd::Instance()->GraphBtn());
+         return corvane::GraphWnd::Instance();
        }},
       {"default", [] { return corvane::InvisibleWnd::Instance(); }},
   };

@@ -8,10 +8,7 @@
 
 #include "fuzz/fuzz_input.h"
 #include "linegraph/gx_line_graph.h"
-#include "platform/color.h"
-#include "platform/exceptions.h"
-#include "platform/picture.h"
-#include "platform/runtime.h"
+#include "platform/system/runtime.h"
 
 namespace {
 

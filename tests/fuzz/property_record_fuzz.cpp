@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_input.h"
-#include "platform/property_record.h"
+#include "platform/properties/property_record.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string record(reinterpret_cast<const char*>(data), size);

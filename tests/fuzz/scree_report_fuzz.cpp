@@ -8,12 +8,10 @@
 #include "analysis/report_lines.h"
 #include "analysis/scree_calculation.h"
 #include "analysis/scree_report.h"
-#include "app/module1.h"
 #include "fuzz/fuzz_input.h"
-#include "platform/clock.h"
-#include "platform/conversions.h"
-#include "platform/exceptions.h"
-#include "platform/text_functions.h"
+#include "platform/text/conversions.h"
+#include "platform/text/text_functions.h"
+#include "shared/module1.h"
 
 namespace {
 

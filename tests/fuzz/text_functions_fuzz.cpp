@@ -7,8 +7,8 @@
 #include <string>
 
 #include "fuzz/fuzz_input.h"
-#include "platform/conversions.h"
-#include "platform/text_functions.h"
+#include "platform/text/conversions.h"
+#include "platform/text/text_functions.h"
 
 namespace {
 

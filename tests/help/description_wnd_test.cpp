@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "help/help_text.h"
-#include "platform/menu_user_simulation.h"
-#include "platform/picture.h"
+#include "platform/testing/menu_user_simulation.h"
 #include "support/corvane_session.h"
 #include "support/pdf_files.h"
 #include "support/scratch_folder.h"
@@ -74,18 +73,6 @@ TEST_F(DescriptionWndTest, TheBoldOpeningIsSetOncePerWindowAndAgainInANewOne) {
   EXPECT_EQ(second->DescribeFld2()->SelStart(), 0);
   EXPECT_EQ(second->DescribeFld2()->SelLength(), kBoldOpeningLength);
   ExpectBoldOpening(second->DescribeFld2());
-}
-
-TEST_F(DescriptionWndTest, TypingOrPastingIntoTheHelpTextChangesNothing) {
-  auto window = ShownInFront();
-  std::shared_ptr<platform::TextArea> help = window->DescribeFld2();
-  help->SetFocus();
-  help->SetSelStart(10);
-  platform::TypeText(help, "typed\r\b\x7F");
-  platform::PasteText(help, "pasted");
-  EXPECT_EQ(help->Text(), kHelpText);
-  ExpectBoldOpening(help);
-  EXPECT_EQ(User().beeps, 0);
 }
 
 TEST_F(DescriptionWndTest, InFrontItOffersControlAndAboutButNotItselfAndBringsThemUp) {

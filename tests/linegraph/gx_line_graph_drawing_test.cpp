@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/module1.h"
 #include "linegraph/gx_line_graph.h"
-#include "platform/color.h"
+#include "shared/module1.h"
 #include "support/snapshot.h"
 
 namespace corvane {
@@ -110,9 +109,10 @@ const std::vector<DrawingCase>& PositionCases() {
                        AddSeries(g);
                        if (position == 3) g.NewLine("A longer label", RGB(255, 0, 255));
                      }});
-    cases.push_back({"graph-gradient-" + std::to_string(position), 60, 40, [position](GxLineGraph& g) {
-                       g.SetBackGradient(RGB(0, 0, 250), RGB(250, 0, 0), position);
-                     }});
+    cases.push_back(
+        {"graph-gradient-" + std::to_string(position), 60, 40, [position](GxLineGraph& g) {
+           g.SetBackGradient(RGB(0, 0, 250), RGB(250, 0, 0), position);
+         }});
   }
   return cases;
 }

@@ -6,11 +6,7 @@
 #include <memory>
 #include <utility>
 
-#include "app/module1.h"
-#include "linegraph/gx_line.h"
 #include "linegraph/gx_line_graph.h"
-#include "platform/color.h"
-#include "platform/exceptions.h"
 #include "support/scripted_user_interaction.h"
 
 namespace corvane {
@@ -53,18 +49,6 @@ TEST(GxLineGraphModel, ShowVersionNamesTheComponent) {
   testing_support::ScriptedUserInteractionGuard user;
   std::make_shared<GxLineGraph>()->ShowVersion();
   EXPECT_EQ(user->boxes, (testing_support::Boxes{{"LineGraph 1.0", 0, ""}}));
-}
-
-TEST(GxLineGraphModel, MarksAreGivenAsCountsAndKeptAsIntervals) {
-  auto graph = std::make_shared<GxLineGraph>();
-  EXPECT_EQ(graph->GetGeometry().xMarks, -2);  // automatic
-  graph->SetXMarks(5);
-  graph->SetYMarks(0);
-  EXPECT_EQ(graph->GetGeometry().xMarks, 4);
-  EXPECT_EQ(graph->GetGeometry().yMarks, -1);
-  // The smallest count cannot go one lower; it stays "no marks" instead of wrapping to billions.
-  graph->SetYMarks(std::numeric_limits<int32_t>::min());
-  EXPECT_EQ(graph->GetGeometry().yMarks, std::numeric_limits<int32_t>::min());
 }
 
 }  // namespace

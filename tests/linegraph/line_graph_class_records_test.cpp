@@ -5,11 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "linegraph/gx_line.h"
 #include "linegraph/gx_line_graph.h"
-#include "linegraph/gx_point.h"
-#include "platform/class_record.h"
-#include "platform/value.h"
 
 #include "support/snapshot.h"
 

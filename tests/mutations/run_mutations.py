@@ -11,11 +11,14 @@ Each line of mutations.txt is
 
     id @@ file basename @@ original text @@ replacement text
 
+(several basenames, separated by "|", name a unit that was renamed or split)
+
 (the separator is " @@ "; further leading blanks of a text are part of it, so indentation can
 tell two otherwise equal lines apart)
 
 The file is found by its basename anywhere under src/ (folders move; names rarely do). If no
-file has that name, the one file under src/ holding the original text is used. The original
+file has that name, or it no longer holds the text, the one file under src/ holding the original
+text is used. The original
 must occur exactly once in the file, on one line. A mutation is
 
     caught          a test failed (a test running past the timeout counts)
@@ -62,14 +65,20 @@ def source_files(tree):
 
 def locate(tree, basename, original):
     """The file to mutate, or an explanation why there is none."""
-    named = [path for path in source_files(tree) if os.path.basename(path) == basename]
-    if len(named) > 1:
-        return None, f"{len(named)} files named {basename}"
-    if not named:
-        named = [path for path in source_files(tree) if original in read(path)]
-        if len(named) != 1:
-            return None, f"no file named {basename}"
-    return named[0], None
+    names = basename.split("|")  # the unit's names, older first, where it was renamed or split
+    named = [path for path in source_files(tree) if os.path.basename(path) in names]
+    holders = [path for path in named if original in read(path)]
+    if len(holders) == 1:
+        return holders[0], None
+    if len(holders) > 1:
+        return None, f"{len(holders)} files named {basename} hold the text"
+    # The file was renamed, or the text moved to another file (a unit split in two): the one file
+    # under src/ that holds the text.
+    holding = [path for path in source_files(tree) if original in read(path)]
+    if len(holding) != 1:
+        where = "no file named " + basename if not named else "not in " + basename
+        return None, f"{where}, and {len(holding)} other files hold the text"
+    return holding[0], None
 
 
 def read(path):

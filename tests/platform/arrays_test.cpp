@@ -1,10 +1,8 @@
-#include "platform/arrays.h"
+#include "platform/text/arrays.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
-
-#include "platform/exceptions.h"
 
 namespace platform {
 namespace {

@@ -1,10 +1,9 @@
-#include "platform/class_record.h"
+#include "platform/core/class_record.h"
 
 #include <gtest/gtest.h>
 
-#include "platform/delegate.h"
-#include "platform/invoker.h"
-#include "platform/window.h"
+#include "platform/core/invoker.h"
+#include "platform/windows/window.h"
 
 namespace {
 

@@ -3,9 +3,7 @@
 #include <chrono>
 #include <thread>
 
-#include "platform/background_task.h"
-#include "platform/user_interaction.h"
-#include "platform/user_simulation.h"
+#include "platform/core/background_task.h"
 #include "support/test_windows.h"
 
 namespace {
@@ -31,19 +29,31 @@ TEST_F(ControlEventsTest, TheKeyFilterSeesEveryTypedKeyAndSwallowsThoseItReturns
   EXPECT_EQ(TestWnd::journal, seen);
 }
 
-TEST_F(ControlEventsTest, TheLimitHoldsForTypedComposedAndPastedTextButNotForCode) {
-  auto code = TestWnd::Instance()->CodeFld();
-  platform::TypeText(code, "123");
-  EXPECT_EQ(code->Text(), "12");
-  code->SetText("");
-  platform::ComposeText(code, "123");
-  EXPECT_EQ(code->Text(), "12");
-  code->SetText("1");
-  code->SetSelStart(1);
-  platform::PasteText(code, "3456");
-  EXPECT_EQ(code->Text(), "13");
-  code->SetText("too long for the limit");
-  EXPECT_EQ(code->Text(), "too long for the limit");
+// Refused whole, not cut: a list cut short would calculate without a word. The bound counts the
+// characters that would stand after the paste, a line ending as one and a replaced selection not.
+TEST_F(ControlEventsTest, APasteThatWouldPassTheBoundIsRefusedWithAMessage) {
+  constexpr int32_t kBound = platform::TextArea::kMostCharactersAfterPaste;
+  const std::string digits(kBound, '7');
+  std::string lines;
+  for (int32_t i = 0; i < kBound / 2; ++i) lines += "7\r\n";
+  const std::tuple<std::string, int32_t, std::string, bool> cases[] = {
+      {"", 0, digits, true},
+      {"1", 0, digits, false},
+      {"1", 1, digits, true},
+      {"", 0, lines, true},
+      {"", 0, digits + "7", false}};  // before, its end selected, pasted
+  auto field = Opened()->NameFld();
+  for (const auto& [before, selected, pasted, taken] : cases) {
+    field->SetText(before);
+    field->SetSelStart(static_cast<int32_t>(before.size()) - selected);
+    field->SetSelLength(selected);
+    user_->boxes.clear();
+    platform::PasteText(field, pasted);
+    EXPECT_EQ(field->Text().size(), taken ? static_cast<size_t>(kBound) : before.size());
+    EXPECT_EQ(user_->boxes.size(), taken ? 0u : 1u);
+  }
+  EXPECT_EQ(user_->boxes.at(0).text,
+            "This text is too long to paste: a field holds at most 32768 characters.");
 }
 
 TEST_F(ControlEventsTest, AnExceptionLeavingAHandlerIsReportedAndTheProgramGoesOn) {

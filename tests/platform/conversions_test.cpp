@@ -1,4 +1,4 @@
-#include "platform/conversions.h"
+#include "platform/text/conversions.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/event_loop.h"
-#include "platform/menu_user_simulation.h"
-#include "platform/user_simulation.h"
-#include "support/scripted_user_interaction.h"
+#include "platform/testing/menu_user_simulation.h"
 #include "support/test_windows.h"
 
 namespace {
@@ -85,6 +82,19 @@ TEST_F(MenuBarViewTest, TheEditItemsWorkOnTheFocusedTextAreaWhileTheyApply) {
   field->SetReadOnly(true);
   Select(0, 2);
   EXPECT_EQ(platform::OpenMenu("UntitledMenu0"), (Names{"EditCopy"}));
+}
+
+TEST_F(MenuBarViewTest, EditPasteRefusesTextThatWouldPassTheBound) {
+  auto field = window_->NameFld();
+  field->SetFocus();
+  const int32_t half = platform::TextArea::kMostCharactersAfterPaste / 2 + 1;
+  field->SetText(std::string(static_cast<size_t>(half), '7'));
+  Select(0, half);
+  EXPECT_TRUE(platform::ChooseMenuItem("EditCopy"));
+  Select(half, 0);
+  EXPECT_TRUE(platform::ChooseMenuItem("EditPaste"));
+  EXPECT_EQ(field->Text().size(), static_cast<size_t>(half));
+  EXPECT_EQ(user_->messages.size(), 1u);
 }
 
 }  // namespace

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/event_loop.h"
-#include "platform/exceptions.h"
-#include "platform/menu_dispatch.h"
-#include "support/scripted_user_interaction.h"
+#include "platform/menus/menu_dispatch.h"
 #include "support/test_windows.h"
 
 namespace {
@@ -77,20 +74,6 @@ TEST_F(MenuDispatchTest, QuitQuitsUnlessAHandlerClaimsIt) {
   EXPECT_TRUE(Choose("FileQuit"));
   EXPECT_TRUE(platform::QuitRequested());
   EXPECT_EQ(platform::QuitStatus(), 0);
-}
-
-TEST_F(MenuDispatchTest, AnExceptionFromAnEventOrAHandlerIsReportedAndGoesNoFurther) {
-  window_->onEnable = [] { throw platform::NilObjectException(); };
-  EXPECT_NO_THROW(Choose("Print"));
-  window_->onEnable = nullptr;
-  platform::Invoker failing = [](platform::Object&,
-                                 const std::vector<platform::Value>&) -> platform::Value {
-    throw platform::OutOfBoundsException();
-  };
-  app_->_AddMenuHandler("Print", platform::RuntimeCreateDelegate(failing, "Print", app_, "", true));
-  EXPECT_NO_THROW(Choose("Print"));
-  EXPECT_EQ(user_->messages, (Journal{"Unhandled NilObjectException: Nil object",
-                                      "Unhandled OutOfBoundsException: Index out of bounds"}));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "platform/picture_export.h"
+#include "platform/graphics/picture_export.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -8,10 +8,8 @@
 #include <iterator>
 #include <string>
 
-#include "platform/color.h"
-#include "platform/exceptions.h"
-#include "platform/graphics.h"
-#include "platform/picture.h"
+#include "platform/graphics/graphics.h"
+#include "support/file_size_limit.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_user_interaction.h"
 #include "support/snapshot.h"
@@ -87,6 +85,32 @@ TEST_F(PictureExportTest, AFailedWriteSaysWhyAndKeepsTheFileThatWasThere) {
   EXPECT_GT(ui_->messages[0].size(), target.size() + 40) << "the reason is missing";
   EXPECT_EQ(Contents(existing), "a good earlier picture");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
+}
+
+// A disk that fills part way through the file, or before its first byte, is a failed save like
+// any other: the earlier file stays byte for byte, and the reason is the file's, whatever the
+// format's writer thought of it.
+TEST_F(PictureExportTest, AFullDiskKeepsTheEarlierFileAndSaysWhy) {
+  const std::string target = folder_.File("plot.png");
+  for (rlim_t room : {rlim_t{0}, rlim_t{100}}) {
+    for (PictureFormat format : {PictureFormat::kPng, PictureFormat::kBmp}) {
+      std::ofstream(target) << "a good earlier picture";
+      ui_->boxes.clear();
+      ui_->QueueExport(target, format);
+      bool saved;
+      {
+        testing_support::FileSizeLimit disk(room);
+        saved = platform::ExportPicture(Sample());
+      }
+      EXPECT_FALSE(saved);
+      EXPECT_EQ(
+          ui_->boxes,
+          (testing_support::Boxes{
+              {"The picture could not be saved as \"" + target + "\": File too large.", 0, ""}}));
+      EXPECT_EQ(Contents(target), "a good earlier picture");
+      EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
+    }
+  }
 }
 
 }  // namespace

@@ -2,15 +2,15 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <string>
 
-#include "platform/color.h"
-#include "platform/graphics.h"
-#include "platform/picture.h"
-#include "platform/printer_dialog.h"
-#include "platform/printer_setup.h"
+#include "platform/graphics/graphics.h"
+#include "platform/printing/printer_dialog.h"
+#include "support/file_size_limit.h"
 #include "support/pdf_files.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_user_interaction.h"
@@ -77,10 +77,47 @@ TEST_F(PrinterGraphicsTest, NoJobGivesNil) {
   ui_->QueuePdfPrinter(path);
   EXPECT_EQ(platform::OpenPrinterDialog(), nullptr);
   EXPECT_EQ(ui_->boxes,
-            (testing_support::Boxes{
-                {"Could not print: the file \"" + path + "\" cannot be written.", 0, ""}}));
+            (testing_support::Boxes{{"Could not print: the file \"" + path +
+                                         "\" could not be written: No such file or directory.",
+                                     0, ""}}));
   EXPECT_EQ(ui_->printDialogs, 2);
   EXPECT_TRUE(std::filesystem::is_empty(folder_.Path()));
+}
+
+// A job whose file cannot be finished, the disk full part way, says so as it ends and leaves the
+// earlier file as it was, with nothing beside it.
+TEST_F(PrinterGraphicsTest, AJobThatCannotBeWrittenKeepsTheEarlierFileAndSaysWhy) {
+  const std::string path = folder_.File("job.pdf");
+  std::ofstream(path) << "a good earlier document";
+  ui_->QueuePdfPrinter(path);
+  {
+    testing_support::FileSizeLimit disk(1000);
+    std::shared_ptr<platform::Graphics> printer = platform::OpenPrinterDialog();
+    ASSERT_NE(printer, nullptr);
+    printer->DrawString("Eleven factors", 0, 40);
+  }
+  EXPECT_EQ(ui_->messages, std::vector<std::string>{"Could not print: the file \"" + path +
+                                                    "\" could not be written: File too large."});
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "a good earlier document");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
+}
+
+// A picture reaches the paper as it is, thin lines and all: nothing lossy between.
+TEST_F(PrinterGraphicsTest, PicturesArePrintedLosslessly) {
+  auto picture = platform::NewPicture(60, 42, 32);
+  for (int32_t x = 0; x < 60; x += 3) {
+    picture->Graphics().SetForeColor(platform::RGB(x * 4, 0, 255 - x * 4));
+    picture->Graphics().DrawLine(x, 0, 59 - x, 41);
+  }
+  std::string path =
+      Print([&](platform::Graphics& g) { g.DrawPicture(picture, 20, 100, 54, 38, 0, 0, 60, 42); });
+  std::string encoding;
+  auto embedded = testing_support::PdfEmbeddedPicture(path, encoding);
+  EXPECT_NE(encoding, "jpeg");
+  // Both as the one committed picture: the one printed is the one drawn.
+  EXPECT_TRUE(testing_support::MatchesSnapshot(picture, "printed-embedded"));
+  EXPECT_TRUE(testing_support::MatchesSnapshot(embedded, "printed-embedded"));
 }
 
 }  // namespace

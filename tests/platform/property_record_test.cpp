@@ -1,4 +1,4 @@
-#include "platform/property_record.h"
+#include "platform/properties/property_record.h"
 
 #include <gtest/gtest.h>
 

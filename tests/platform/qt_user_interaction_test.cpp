@@ -2,11 +2,11 @@
 
 #include <optional>
 
-#include "platform/event_loop.h"
-#include "platform/folder_item.h"
-#include "platform/modal_box_simulation.h"
-#include "platform/user_interaction.h"
-#include "platform/user_simulation.h"
+#include "platform/core/event_loop.h"
+#include "platform/core/user_interaction.h"
+#include "platform/system/folder_item.h"
+#include "platform/testing/modal_box_simulation.h"
+#include "platform/testing/user_simulation.h"
 
 namespace {
 

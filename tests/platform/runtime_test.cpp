@@ -1,10 +1,9 @@
-#include "platform/runtime.h"
+#include "platform/system/runtime.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-#include "platform/event_loop.h"
 #include "support/test_windows.h"
 
 namespace {

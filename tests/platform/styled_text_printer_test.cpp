@@ -1,4 +1,4 @@
-#include "platform/styled_text_printer.h"
+#include "platform/text_area/styled_text_printer.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/exceptions.h"
-#include "platform/graphics.h"
-#include "platform/picture.h"
-#include "platform/text_area.h"
+#include "platform/text_area/text_area.h"
 #include "support/snapshot.h"
 
 namespace {

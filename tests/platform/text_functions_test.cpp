@@ -1,4 +1,4 @@
-#include "platform/text_functions.h"
+#include "platform/text/text_functions.h"
 
 #include <gtest/gtest.h>
 

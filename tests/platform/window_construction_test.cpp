@@ -5,11 +5,6 @@
 #include <limits>
 #include <memory>
 
-#include "platform/implicit_instances.h"
-#include "platform/property_record.h"
-#include "platform/push_button.h"
-#include "platform/set_properties.h"
-#include "platform/user_simulation.h"
 #include "support/test_windows.h"
 
 namespace {

@@ -7,12 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/module1.h"
-#include "platform/clipboard.h"
-#include "platform/implicit_instances.h"
-#include "platform/picture.h"
-#include "platform/picture_export.h"
-#include "platform/user_simulation.h"
+#include "platform/graphics/clipboard.h"
 #include "support/corvane_session.h"
 #include "support/pdf_files.h"
 #include "support/scratch_folder.h"

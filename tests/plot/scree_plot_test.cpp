@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/module1.h"
+#include "shared/module1.h"
 #include "support/snapshot.h"
 
 namespace corvane {
@@ -43,9 +43,9 @@ std::vector<double> Decaying(int32_t count, double first, double rate) {
   return values;
 }
 
-// The top is the first eigenvalue plus one, rounded; a fitted line that leaves the range widens
-// it. The worked example is the help text's: 7 factors, the least-squares fit of eigenvalues 7 to
-// 20.
+// The top is the first eigenvalue plus one, rounded, and the bottom zero, unless a value drawn lies
+// outside: the range then grows to the whole numbers beyond. The worked example is the help text's:
+// 7 factors, the least-squares fit of eigenvalues 7 to 20.
 // clang-format off
 const PlotCase kPlotCases[] = {
     {"plot-worked-example", {5.43, 3.11, 2.24, 1.89, 1.52, 1.29, .80, .46, .41, .37, .35, .33, .30,
@@ -54,7 +54,10 @@ const PlotCase kPlotCases[] = {
     {"plot-no-factors", {2.6, 1.2, 0.9, 0.5, 0.2}, 0, 0, 0},
     {"plot-count-beyond-the-rows", {2.6, 1.2, 0.9, 0.5, 0.2}, 0, 0, 7},
     {"plot-count-is-the-last-row", {2.6, 1.2, 0.9, 0.5, 0.2}, -0.5, 3.0, 5},
-    {"plot-line-leaves-the-range", {2.2, 1.0, 0.6, 0.3, 0.1}, -1.5, 5.0, 1},
+    {"plot-eigenvalues-below-zero", {3, 1, .5, -.2, -1.5}, -1.0, 3.6, 3},
+    {"plot-line-ends-below-zero", {2.6, 1.2, 0.9, 0.5, 0.2}, -0.6, 2.6, 1},
+    {"plot-line-starts-above-the-top", {2.2, 1.0, 0.6, 0.3, 0.1}, -1.0, 5.5, 1},
+    {"plot-every-value-below-zero", {-2, -2.5, -3}, -0.4, -1.2, 1},
     {"plot-99-variables", Decaying(99, 50, 0.1), -0.05, 10.0, 40},
 };
 // clang-format on

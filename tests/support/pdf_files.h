@@ -5,9 +5,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <sstream>
 #include <string>
 
-#include "platform/picture.h"
+#include "platform/graphics/picture.h"
 
 // Reads printed PDF files back through poppler's command-line tools.
 namespace testing_support {
@@ -69,6 +70,26 @@ inline std::shared_ptr<platform::Picture> RenderPdfPage(const std::string& path,
   if (std::system(command.c_str()) != 0) return nullptr;
   auto picture = platform::Picture::Open(stem + ".png");
   std::filesystem::remove(stem + ".png");
+  return picture;
+}
+
+// The first picture embedded in the page as the file holds it, and how it is encoded ("jpeg",
+// "image" for a lossless one), as pdfimages lists it; nil and "" when there is none.
+inline std::shared_ptr<platform::Picture> PdfEmbeddedPicture(const std::string& path,
+                                                             std::string& encoding) {
+  std::string list = CommandOutput("pdfimages -list " + Quoted(path) + " 2>/dev/null");
+  encoding = "";
+  auto row = list.find("\n", list.find("\n---") + 1);
+  if (row == std::string::npos) return nullptr;
+  // page num type width height color comp bpc enc ...: the ninth column
+  std::istringstream columns(list.substr(row + 1));
+  for (int column = 0; column < 9; ++column) columns >> encoding;
+  std::string stem = path + ".image";
+  if (std::system(("pdfimages -png -l 1 " + Quoted(path) + " " + Quoted(stem)).c_str()) != 0) {
+    return nullptr;
+  }
+  auto picture = platform::Picture::Open(stem + "-000.png");
+  std::filesystem::remove(stem + "-000.png");
   return picture;
 }
 

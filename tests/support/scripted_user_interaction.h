@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/picture_export.h"
-#include "platform/printer_setup.h"
-#include "platform/user_interaction.h"
+#include "platform/core/user_interaction.h"
+#include "platform/graphics/picture_export.h"
+#include "platform/printing/printer_setup.h"
 
 namespace testing_support {
 
@@ -51,7 +51,7 @@ class ScriptedUserInteraction : public platform::UserInteraction {
     if (printers.empty()) return false;
     PdfPrinter printer = printers.front();
     printers.pop_front();
-    setup.PrintToPdfFile(printer.path, printer.paper);
+    setup.PrintToPdfFile(printer.path, printer.paper, printer.orientation);
     return true;
   }
 
@@ -69,14 +69,17 @@ class ScriptedUserInteraction : public platform::UserInteraction {
     exports.push_back({path, format});
   }
   // The next print dialog chooses printing into this PDF file.
-  void QueuePdfPrinter(const std::string& path, platform::PrinterSetup::Paper paper =
-                                                    platform::PrinterSetup::Paper::kLetter) {
-    printers.push_back({path, paper});
+  void QueuePdfPrinter(const std::string& path,
+                       platform::PrinterSetup::Paper paper = platform::PrinterSetup::Paper::kLetter,
+                       platform::PrinterSetup::Orientation orientation =
+                           platform::PrinterSetup::Orientation::kPortrait) {
+    printers.push_back({path, paper, orientation});
   }
 
   struct PdfPrinter {
     std::string path;
     platform::PrinterSetup::Paper paper;
+    platform::PrinterSetup::Orientation orientation;
   };
 
   Boxes boxes;

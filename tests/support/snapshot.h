@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/picture.h"
+#include "platform/graphics/picture.h"
 
 namespace testing_support {
 

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/runtime.h"
+#include "platform/system/runtime.h"
 
 int main(int argc, char** argv) {
   // Only the fonts the set-up installs, so renderings are the same on every machine.

@@ -1,0 +1,85 @@
+#include "platform/core/file_replacement.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace platform {
+namespace {
+
+// The file a link names is the one to replace, not the link.
+std::string ResolvedTarget(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_symlink(path, error)) return path;
+  std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+  return error ? path : resolved.string();
+}
+
+// The replacement keeps the permissions of the file it replaces; a new file gets the usual ones.
+mode_t ModeFor(const std::string& target) {
+  struct stat existing {};
+  if (stat(target.c_str(), &existing) == 0) return existing.st_mode & 07777;
+  mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+FileReplacement::FileReplacement(const std::string& path) : target_(ResolvedTarget(path)) {
+  std::filesystem::path target(target_);
+  temporary_ = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+  descriptor_ = mkstemp(temporary_.data());
+  if (descriptor_ < 0) {
+    temporary_.clear();
+    Fail();
+    return;
+  }
+  if (fchmod(descriptor_, ModeFor(target_)) != 0) Fail();
+}
+
+FileReplacement::~FileReplacement() {
+  Discard();
+}
+
+std::string FileReplacement::Commit(std::string_view contents) {
+  while (failure_.empty() && !contents.empty()) {
+    ssize_t written = write(descriptor_, contents.data(), contents.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      if (written == 0) errno = ENOSPC;
+      Fail();
+    } else {
+      contents.remove_prefix(static_cast<size_t>(written));
+    }
+  }
+  // A disk that fills while the system writes its cache back reports it only here.
+  if (failure_.empty() && fsync(descriptor_) != 0) Fail();
+  if (failure_.empty()) {
+    int descriptor = descriptor_;
+    descriptor_ = -1;
+    if (close(descriptor) != 0) Fail();
+  }
+  if (failure_.empty() && rename(temporary_.c_str(), target_.c_str()) != 0) Fail();
+  if (failure_.empty()) temporary_.clear();
+  Discard();
+  return failure_;
+}
+
+void FileReplacement::Fail() {
+  if (failure_.empty()) failure_ = std::strerror(errno);
+}
+
+void FileReplacement::Discard() {
+  if (descriptor_ >= 0) close(descriptor_);
+  descriptor_ = -1;
+  if (!temporary_.empty()) unlink(temporary_.c_str());
+  temporary_.clear();
+}
+
+}  // namespace platform

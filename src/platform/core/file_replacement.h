@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// A file written beside the one it replaces and moved into its place only once every byte of it
+// is on the disk, so that a full disk or any other failed write leaves whatever stood at the path
+// before, byte for byte, and nothing beside it.
+class FileReplacement {
+ public:
+  // Makes the temporary file in the target's folder; Failure() says why when it could not.
+  explicit FileReplacement(const std::string& path);
+  // Removes the temporary file unless it was moved into place.
+  ~FileReplacement();
+  FileReplacement(const FileReplacement&) = delete;
+  FileReplacement& operator=(const FileReplacement&) = delete;
+
+  // "" while the replacement can go on, else the reason, as the system words it.
+  const std::string& Failure() const { return failure_; }
+
+  // Writes the contents, makes sure they reached the disk and moves the file into place. "" when
+  // done, else the reason; once it failed, the target is as it was and the temporary file gone.
+  std::string Commit(std::string_view contents);
+
+ private:
+  void Fail();
+  void Discard();
+
+  std::string target_;
+  std::string temporary_;
+  int descriptor_ = -1;
+  std::string failure_;
+};
+
+}  // namespace platform

@@ -1,0 +1,24 @@
+#include "platform/printing/printer_setup.h"
+
+#include <QPageSize>
+#include <QString>
+
+#include "platform/printing/printer_setup_data_qt.h"
+
+namespace platform {
+
+PrinterSetup::PrinterSetup() : data_(std::make_unique<PrinterSetupData>()) {}
+
+PrinterSetup::~PrinterSetup() = default;
+
+void PrinterSetup::PrintToPdfFile(const std::string& path, Paper paper, Orientation orientation) {
+  QPrinter& printer = *data_->printer;
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(path));
+  const QPageSize::PageSizeId sizes[] = {QPageSize::Letter, QPageSize::A4, QPageSize::A5};
+  printer.setPageSize(QPageSize(sizes[static_cast<int>(paper)]));
+  printer.setPageOrientation(orientation == Orientation::kLandscape ? QPageLayout::Landscape
+                                                                    : QPageLayout::Portrait);
+}
+
+}  // namespace platform

@@ -1,0 +1,61 @@
+#pragma once
+
+// Inside the framework only: a printer's pages as a drawing surface, one point (1/72 inch) per
+// unit, the origin at the top-left of the free area. What is drawn left of or above the origin is
+// cut; to the right and below it reaches the paper's edges.
+#include <QBuffer>
+#include <QByteArray>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <memory>
+#include <string>
+
+#include "platform/core/file_replacement.h"
+#include "platform/graphics/drawing_surface_qt.h"
+
+namespace platform {
+
+class PrinterSurface : public DrawingSurface {
+ public:
+  // The free area every page leaves, in units, on any paper.
+  static constexpr int64_t kPrintableWidth = 540;
+  static constexpr int64_t kPrintableHeight = 720;
+
+  // Places the free area on the chosen paper and starts the job's first page; Failure() says why
+  // when the job could not be started.
+  explicit PrinterSurface(std::unique_ptr<QPrinter> printer);
+  // Ends the job, which sends it to the printer or writes the file; a job that did not end well
+  // says so in a message.
+  ~PrinterSurface() override;
+
+  const std::string& Failure() const { return failure_; }
+
+  int64_t Width() const override { return width_; }
+  int64_t Height() const override { return height_; }
+  void Fill(int64_t left, int64_t top, int64_t right, int64_t bottom, QRgb pixel) override;
+  void Paint(const std::function<void(QPainter&)>& draw) override;
+  void NextPage() override;
+
+ private:
+  // The message for a job that failed, with the system's reason where there is one.
+  std::string FailureMessage(const std::string& reason) const;
+  // "" when the job was printed or written whole, else the message saying why not.
+  std::string End();
+
+  std::unique_ptr<QPrinter> printer_;
+  // A PDF file is made in memory and written in one piece at the end, so that a file that cannot
+  // be written whole leaves the one before it in place.
+  std::unique_ptr<FileReplacement> file_;
+  QByteArray document_;
+  QBuffer documentBuffer_{&document_};
+  std::unique_ptr<QPdfWriter> pdfWriter_;
+  QPagedPaintDevice* device_ = nullptr;
+  QPainter painter_;
+  int64_t width_ = 0;
+  int64_t height_ = 0;
+  std::string failure_;
+};
+
+}  // namespace platform

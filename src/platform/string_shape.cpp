@@ -1,8 +1,0 @@
-#include "platform/string_shape.h"
-
-namespace platform {
-
-// 0 is the drawing context's default size, as for Graphics::TextSize.
-StringShape::StringShape() : textSize_(0.0), rotation_(0.0) {}
-
-}  // namespace platform

@@ -1,0 +1,5 @@
+#include "startup/startup.h"
+
+int main(int argc, char** argv) {
+  return corvane::Main(argc, argv);
+}

@@ -66,7 +66,7 @@ std::string UnseenFacts(const platform::Window& window, const AppliedRecords& ap
   for (const auto& control : window.Controls()) {
     text += control->Name() + ":" +
             applied.Of(*control, {"TabIndex", "LockLeft", "AutoDeactivate", "UseFocusRing",
-                                  "Enabled", "ReadOnly", "LimitText", "FillColor"});
+                                  "Enabled", "ReadOnly", "LimitText", "Alignment", "FillColor"});
     for (int32_t event : {platform::RectControl::kOpenEvent, 13, 15, 18}) {
       if (auto handler = control->EventHandler(event)) {
         text += " " + platform::Str(event, "") + "=" + handler->MethodName();

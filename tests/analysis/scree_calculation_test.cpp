@@ -111,6 +111,16 @@ TEST_F(ScreeCalculationTest, CountOutsideThreeToNinetyNineChangesNothing) {
   }
 }
 
+// The count is read as a whole number: ninety-nine variables, or a little more, are the most.
+TEST_F(ScreeCalculationTest, NinetyNineVariablesAreTheMost) {
+  std::string eigenvalues;
+  for (int32_t i = 99; i >= 1; --i) eigenvalues += std::to_string(i) + ".5\r";
+  for (const char* count : {"99", "99.9"}) {
+    EXPECT_EQ(Calculate(count, eigenvalues).messages, Texts{}) << count;
+    EXPECT_EQ(Module1::gN, 99);
+  }
+}
+
 TEST_F(ScreeCalculationTest, EmptyInputKeepsTheNewCountAndZeroedResultsOnly) {
   Calculate("5", "3.9\r2.4\r2.0\r1.6\r0.7");
   RecordingScreeWindow window = Calculate("4", "");

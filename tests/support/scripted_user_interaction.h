@@ -18,9 +18,7 @@ struct Box {
   std::string text;
   int32_t buttons = 0;
   std::string title;
-  bool operator==(const Box& other) const {
-    return text == other.text && buttons == other.buttons && title == other.title;
-  }
+  bool operator==(const Box&) const = default;
 };
 using Boxes = std::vector<Box>;
 

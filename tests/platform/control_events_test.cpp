@@ -16,14 +16,14 @@ using ControlEventsTest = testing_support::FrameworkSession;
 TEST_F(ControlEventsTest, TheKeyFilterSeesEveryTypedKeyAndSwallowsThoseItReturnsTrueFor) {
   TestWnd::swallowedKeys = "x";
   auto field = Opened()->NameFld();
-  platform::TypeText(field, "axb\rc\x7F\b\t\x1B");
-  EXPECT_EQ(field->Text(), "ab\r");
+  platform::TypeText(field, "axb\rc\x7F\b\t\x1B\n");
+  EXPECT_EQ(field->Text(), "ab\r\r");
   // Alt+letter is a shortcut attempt, never text; composed characters are typed keys.
   platform::TypeWithAlt(field, "e");
   platform::ComposeText(field, "\xC3\xA9x");
-  EXPECT_EQ(field->Text(), "ab\r\xC3\xA9");
+  EXPECT_EQ(field->Text(), "ab\r\r\xC3\xA9");
   Journal seen;
-  for (int code : {97, 120, 98, 13, 99, 127, 8, 9, 27, -61, 120}) {
+  for (int code : {97, 120, 98, 13, 99, 127, 8, 9, 27, 13, -61, 120}) {
     seen.push_back("KeyDown NameFld " + std::to_string(code));
   }
   EXPECT_EQ(TestWnd::journal, seen);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <string>
 #include <tuple>
@@ -68,6 +69,7 @@ TEST(ValTest, ReadsTheNumberAtTheStartOfTheText) {
       {"e5", 0.0},          {"inf", 0.0},          {"nan", 0.0},   {"0x10", 0.0},   {"1e-999", 0.0},
       {"1e999", kInfinity}, {"-1e999", -kInfinity}};
   for (const auto& [text, value] : cases) EXPECT_EQ(Val(text), value) << '"' << text << '"';
+  EXPECT_FALSE(std::signbit(Val("-"))) << "a lone sign would be reported as -0.0000";
 }
 
 // Fields count from one and missing ones are empty. A carriage return directly before a line feed

@@ -30,6 +30,7 @@ TEST(WindowPlacementTest, DocumentWindowsCascadeFromTheTopLeftOfTheAvailableArea
       {"a gap left by a closed window is filled", 429, 521, {{30, 60}}, {0, 30}},
       {"a window the user moved a little still counts", 429, 521, {{5, 40}}, {60, 90}},
       {"a window moved far away leaves the corner free", 429, 521, {{400, 200}}, {0, 30}},
+      {"so does one far below in the same column", 429, 521, {{0, 400}}, {0, 30}},
       {"pulled back in at the bottom", 642, 730, {{0, 30}}, {30, 38}},
       {"larger than the area: its title stays on it", 1200, 900, {{0, 30}}, {0, 30}},
   };

@@ -25,8 +25,9 @@ namespace {
 std::pair<int, QString> KeyFor(char32_t character) {
   switch (character) {
     case U'\r':
-    case U'\n':
       return {Qt::Key_Return, QStringLiteral("\r")};
+    case U'\n':
+      return {Qt::Key_Enter, QStringLiteral("\r")};
     case U'\b':
       return {Qt::Key_Backspace, QStringLiteral("\b")};
     case U'\t':

@@ -16,8 +16,8 @@
 // exception reporting all apply. Hidden or disabled controls ignore clicks, as they would then.
 namespace platform {
 
-// One key press per character: "\r" (or "\n") is Return, "\b" Backspace, "\t" Tab, "\x1B"
-// Escape, "\x7F" Delete; every other character is typed as itself.
+// One key press per character: "\r" is Return, "\n" the keypad's Enter, "\b" Backspace, "\t" Tab,
+// "\x1B" Escape, "\x7F" Delete; every other character is typed as itself.
 void TypeText(const std::shared_ptr<TextArea>& field, const std::string& keys);
 
 // One key pressed with Alt held, as a shortcut attempt that carries the character's text.

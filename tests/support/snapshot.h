@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/graphics/picture.h"
+#include "platform/graphics/picture_export.h"
 
 namespace testing_support {
 
@@ -27,7 +28,7 @@ inline ::testing::AssertionResult MatchesSnapshot(const std::shared_ptr<platform
   const std::filesystem::path committed =
       std::filesystem::path(CORVANE_SNAPSHOTS) / (name + ".png");
   if (UpdatingSnapshots()) {
-    got->SavePng(committed.string());
+    platform::WritePictureFile(*got, committed.string(), platform::PictureFormat::kPng);
     return ::testing::AssertionSuccess();
   }
   std::string difference;
@@ -52,7 +53,8 @@ inline ::testing::AssertionResult MatchesSnapshot(const std::shared_ptr<platform
   if (difference.empty()) return ::testing::AssertionSuccess();
   const std::filesystem::path diffs(CORVANE_SNAPSHOT_DIFFS);
   std::filesystem::create_directories(diffs);
-  got->SavePng((diffs / (name + ".png")).string());
+  platform::WritePictureFile(*got, (diffs / (name + ".png")).string(),
+                             platform::PictureFormat::kPng);
   return ::testing::AssertionFailure() << name << " differs from its snapshot: " << difference
                                        << "; the rendering is in " << diffs.string();
 }

@@ -49,10 +49,6 @@ std::shared_ptr<Picture> Picture::Open(const std::string& path) {
   return picture;
 }
 
-bool Picture::SavePng(const std::string& path) const {
-  return !data_->image.isNull() && data_->image.save(QString::fromStdString(path), "PNG");
-}
-
 std::shared_ptr<Picture> NewPicture(int32_t width, int32_t height, int32_t /*depth*/) {
   return std::make_shared<Picture>(width, height);
 }

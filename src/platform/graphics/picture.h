@@ -31,9 +31,6 @@ class Picture {
   // Reads an image file by its content, whatever its name; nil when it cannot be read.
   static std::shared_ptr<Picture> Open(const std::string& path);
 
-  // Writes the picture as PNG; false when it cannot be written.
-  bool SavePng(const std::string& path) const;
-
   PictureData& Data() { return *data_; }
   const PictureData& Data() const { return *data_; }
 

@@ -15,13 +15,12 @@ using Names = std::vector<std::string>;
 class Series : public platform::Object {
  public:
   static const platform::ClassRecord& Lookup() {
-    static platform::ClassRecord* ctbl = nullptr;
-    static const platform::ClassRecord& record = platform::DefineClass<Series>(
-        ctbl, "Series", nullptr,
-        {Method("Add", "%%f8f8", static_cast<void (Series::*)(double, double)>(&Series::Add)),
-         Method("Add", "%%f8", static_cast<void (Series::*)(double)>(&Series::Add)),
-         Method("Sum", "%f8%", &Series::Sum)});
-    return record;
+    return platform::DeclareClass<Series>("Series", nullptr, [] {
+      return platform::PublicClass(
+          {Method("Add", "%%f8f8", static_cast<void (Series::*)(double, double)>(&Series::Add)),
+           Method("Add", "%%f8", static_cast<void (Series::*)(double)>(&Series::Add)),
+           Method("Sum", "%f8%", &Series::Sum)});
+    });
   }
   virtual void Add(double x, double y) { total_ += x + y; }
   virtual void Add(double x) { total_ += 10 * x; }
@@ -35,12 +34,11 @@ class Series : public platform::Object {
 class DoubledSeries : public Series {
  public:
   static const platform::ClassRecord& Lookup() {
-    static platform::ClassRecord* ctbl = nullptr;
-    static const platform::ClassRecord& record = platform::DefineClass<DoubledSeries>(
-        ctbl, "DoubledSeries", &Series::Lookup(),
-        {Method("Add", "%%f8f8",
-                static_cast<void (DoubledSeries::*)(double, double)>(&DoubledSeries::Add))});
-    return record;
+    return platform::DeclareClass<DoubledSeries>("DoubledSeries", &Series::Lookup, [] {
+      return platform::PublicClass(
+          {Method("Add", "%%f8f8",
+                  static_cast<void (DoubledSeries::*)(double, double)>(&DoubledSeries::Add))});
+    });
   }
   using Series::Add;
   void Add(double x, double y) override { Series::Add(2 * x, 2 * y); }

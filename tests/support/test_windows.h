@@ -42,24 +42,23 @@ class TestWnd : public platform::Window {
  public:
   static std::shared_ptr<TestWnd> Instance() { return platform::ImplicitInstance<TestWnd>(); }
   static const platform::ClassRecord& Lookup() {
-    static platform::ClassRecord* ctbl = nullptr;
-    static const platform::ClassRecord& record = platform::DefineClass<TestWnd>(
-        ctbl, "TestWnd.TestWnd", &platform::Window::Lookup(),
-        {platform::Method("Layout", "%%", &TestWnd::Layout),
-         platform::Method("CreateControls", "%%", &TestWnd::CreateControls),
-         platform::Method("AddMenuHandlers", "%%o<Window>", &TestWnd::AddMenuHandlers),
-         platform::Method("NameFld_KeyDown", "%b%o<TextArea>s", &TestWnd::NameFld_KeyDown),
-         platform::Method("OkBtn_Action", "%%o<PushButton>", &TestWnd::OkBtn_Action),
-         platform::Method("Picture_Open", "%%o<Canvas>", &TestWnd::Picture_Open),
-         platform::Method("Picture_MouseDown", "%b%o<Canvas>i4i4", &TestWnd::Picture_MouseDown),
-         platform::Method("Event_Open", "%%", &TestWnd::Event_Open),
-         platform::Method("Event_Close", "%%", &TestWnd::Event_Close),
-         platform::Method("Event_Activate", "%%", &TestWnd::Event_Activate),
-         platform::Method("Event_EnableMenuItems", "%%", &TestWnd::Event_EnableMenuItems),
-         platform::Method("_HelloItem_Action", "%b%", &TestWnd::_HelloItem_Action)},
-        {"Layout", "CreateControls", "AddMenuHandlers", "Open", "Close", "Activate",
-         "EnableMenuItems"});
-    return record;
+    return platform::DeclareClass<TestWnd>("TestWnd.TestWnd", &platform::Window::Lookup, [] {
+      return platform::PublicClass(
+          {platform::Method("Layout", "%%", &TestWnd::Layout),
+           platform::Method("CreateControls", "%%", &TestWnd::CreateControls),
+           platform::Method("AddMenuHandlers", "%%o<Window>", &TestWnd::AddMenuHandlers),
+           platform::Method("NameFld_KeyDown", "%b%o<TextArea>s", &TestWnd::NameFld_KeyDown),
+           platform::Method("OkBtn_Action", "%%o<PushButton>", &TestWnd::OkBtn_Action),
+           platform::Method("Picture_Open", "%%o<Canvas>", &TestWnd::Picture_Open),
+           platform::Method("Picture_MouseDown", "%b%o<Canvas>i4i4", &TestWnd::Picture_MouseDown),
+           platform::Method("Event_Open", "%%", &TestWnd::Event_Open),
+           platform::Method("Event_Close", "%%", &TestWnd::Event_Close),
+           platform::Method("Event_Activate", "%%", &TestWnd::Event_Activate),
+           platform::Method("Event_EnableMenuItems", "%%", &TestWnd::Event_EnableMenuItems),
+           platform::Method("_HelloItem_Action", "%b%", &TestWnd::_HelloItem_Action)},
+          {"Layout", "CreateControls", "AddMenuHandlers", "Open", "Close", "Activate",
+           "EnableMenuItems"});
+    });
   }
 
   std::shared_ptr<platform::TextArea> NameFld() { return Control<platform::TextArea>("NameFld"); }
@@ -200,12 +199,11 @@ inline std::shared_ptr<platform::MenuBar> MakeTestMenuBar() {
 class MenuTestApp : public platform::Application {
  public:
   static const platform::ClassRecord& Lookup() {
-    static platform::ClassRecord* ctbl = nullptr;
-    static const platform::ClassRecord& record = platform::DefineClass<MenuTestApp>(
-        ctbl, "MenuTestApp", &platform::Application::Lookup(),
-        {platform::Method("Event_EnableMenuItems", "%%", &MenuTestApp::Event_EnableMenuItems)},
-        {"EnableMenuItems"});
-    return record;
+    return platform::DeclareClass<MenuTestApp>("MenuTestApp", &platform::Application::Lookup, [] {
+      return platform::PublicClass(
+          {platform::Method("Event_EnableMenuItems", "%%", &MenuTestApp::Event_EnableMenuItems)},
+          {"EnableMenuItems"});
+    });
   }
 
   // Made from its record with the bar, and registered as the application object.

@@ -181,18 +181,4 @@ const ClassRecord& DeclareClass(const char* name, ClassLookup superclass = nullp
       });
 }
 
-// Registers class T into its record global (see RegisterClass) with its own operations in
-// method-table order, the events its operations handle, and the class attribute "__Scope" =
-// "Public". For classes that keep their own record global; DeclareClass keeps it for them.
-template <class T>
-ClassRecord& DefineClass(ClassRecord*& global, const std::string& name,
-                         const ClassRecord* superclass, std::vector<MemberRecord> methods,
-                         std::initializer_list<const char*> handledEvents = {}) {
-  return RegisterClass(global, name, superclass, [&](ClassRecord& record) {
-    CompleteClassRecord(
-        record, FactoryFor<T>(),
-        PublicClass(std::move(methods), {handledEvents.begin(), handledEvents.end()}));
-  });
-}
-
 }  // namespace platform

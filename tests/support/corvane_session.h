@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -25,6 +24,7 @@
 #include "shared/module1.h"
 #include "startup/invisible_wnd.h"
 #include "startup/startup.h"
+#include "support/scratch_folder.h"
 #include "support/scripted_user_interaction.h"
 
 namespace testing_support {
@@ -62,9 +62,8 @@ class CorvaneSession : public ::testing::Test {
 
   void SetUp() override {
     ForgetEverything();
-    std::filesystem::remove_all(emptyBundle_);
-    std::filesystem::create_directories(emptyBundle_);
-    platform::SetApplicationBundleResourcesForTests(emptyBundle_.string());
+    ASSERT_FALSE(emptyBundle_.Path().empty()) << "no temporary folder for the bundle";
+    platform::SetApplicationBundleResourcesForTests(emptyBundle_.Path().string());
     InstallSteppingTicks(kStartTicks, 60);
     platform::SetWallClockForTests(
         [] { return std::chrono::system_clock::time_point(kReportMoment); });
@@ -76,7 +75,6 @@ class CorvaneSession : public ::testing::Test {
     platform::SetTicksSourceForTests({});
     platform::SetWallClockForTests(nullptr);
     platform::SetApplicationBundleResourcesForTests("");
-    std::filesystem::remove_all(emptyBundle_);
     corvane::Module1::Initialize();
   }
 
@@ -135,8 +133,8 @@ class CorvaneSession : public ::testing::Test {
   }
 
   ScriptedUserInteractionGuard user_;
-  const std::filesystem::path emptyBundle_ =
-      std::filesystem::temp_directory_path() / "corvane-tests-empty-bundle";
+  // A folder of the test's own, so that two runs on one machine never share it.
+  ScratchFolder emptyBundle_;
 };
 
 }  // namespace testing_support

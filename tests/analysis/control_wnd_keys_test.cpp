@@ -35,9 +35,9 @@ void PlaceText(const std::shared_ptr<platform::TextArea>& field, const std::stri
 }
 
 // Every key a filter names, in each field, with its neighbours in the code table; and the count
-// field's two characters, which stop a typed key or Return silently. A key arrives typed, or
-// committed by an input method (the only way a line feed or a control code other than the named
-// keys arrives); a paste passes no filter.
+// field's two characters, which stop a typed key or Return silently and refuse a paste that does
+// not fit whole with a beep. A key arrives typed, or committed by an input method (the only way
+// a line feed or a control code other than the named keys arrives); a paste passes no filter.
 TEST_F(ControlWndKeysTest, KeysAndPastesAreTakenOrRefusedWithABeepAsThePersonSeesIt) {
   struct Input {
     bool countField;
@@ -66,6 +66,9 @@ TEST_F(ControlWndKeysTest, KeysAndPastesAreTakenOrRefusedWithABeepAsThePersonSee
       {true, kTyped, "", "1\r", "1\r", 0},
       {true, kTyped, "", "12\r", "12", 0},
       {true, kComposed, "", "\x1C\x1F", "\x1C\x1F", 0},
+      {true, kPasted, "", "123", "", 1},
+      {true, kPasted, "", "9.9", "", 1},
+      {true, kPasted, "1", "50", "1", 1},
       {true, kPasted, "1", "5", "15", 0},
       {true, kPasted, "[12]", "34", "34", 0},
       {true, kPasted, "", "-5", "-5", 0},

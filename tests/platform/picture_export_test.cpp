@@ -1,6 +1,7 @@
 #include "platform/graphics/picture_export.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -66,6 +67,28 @@ TEST_F(PictureExportTest, EachFormatReadsBackAsThePicture) {
   EXPECT_TRUE(ui_->messages.empty());
   ASSERT_EQ(ui_->suggestedExportNames.size(), 4u);
   EXPECT_EQ(ui_->suggestedExportNames[0], "Picture.png") << "no window is in front";
+}
+
+// A file that nobody may write is refused, even to the superuser, whom the system would let
+// replace it: the message names it, and it stays as it was, permissions and all.
+TEST_F(PictureExportTest, AReadOnlyFileIsRefusedAndLeftAlone) {
+  const std::string target = folder_.File("plot.png");
+  std::ofstream(target) << "a good earlier picture";
+  chmod(target.c_str(), 0444);
+  struct stat before {};
+  stat(target.c_str(), &before);
+  ui_->QueueExport(target, PictureFormat::kPng);
+  EXPECT_FALSE(platform::ExportPicture(Sample()));
+  EXPECT_EQ(
+      ui_->boxes,
+      (testing_support::Boxes{
+          {"The picture could not be saved as \"" + target + "\": Permission denied.", 0, ""}}));
+  struct stat after {};
+  stat(target.c_str(), &after);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_mode & 07777, 0444u);
+  EXPECT_EQ(Contents(target), "a good earlier picture");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
 }
 
 // The message names the file and the reason; whatever stood there stays as it was, and no

@@ -69,6 +69,37 @@ TEST_F(PictureExportTest, EachFormatReadsBackAsThePicture) {
   EXPECT_EQ(ui_->suggestedExportNames[0], "Picture.png") << "no window is in front";
 }
 
+// The name is kept only when it already ends in the chosen format's extension, in any case and in
+// either spelling; any other ending, one of another picture format's included, gets the extension
+// added, so that the file's name never belies what it holds.
+TEST_F(PictureExportTest, ANameThatDoesNotEndInTheFormatsExtensionGetsIt) {
+  const struct {
+    const char* typed;
+    PictureFormat format;
+    const char* written;
+  } cases[] = {
+      {"Fig. 3", PictureFormat::kPng, "Fig. 3.png"},
+      {"scree v1.2", PictureFormat::kPng, "scree v1.2.png"},
+      {"plot7.txt", PictureFormat::kPng, "plot7.txt.png"},
+      {"t3.gif", PictureFormat::kPng, "t3.gif.png"},
+      {"plot.jpg", PictureFormat::kTiff, "plot.jpg.tif"},
+      {"Plot.JPEG", PictureFormat::kJpeg, "Plot.JPEG"},
+      {"scan.Tif", PictureFormat::kTiff, "scan.Tif"},
+      {"scan.TIFF", PictureFormat::kTiff, "scan.TIFF"},
+      {"b.BMP", PictureFormat::kBmp, "b.BMP"},
+  };
+  auto picture = Sample();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    ScratchFolder folder;
+    ui_->QueueExport(folder.File(c.typed), c.format);
+    EXPECT_TRUE(platform::ExportPicture(picture));
+    EXPECT_TRUE(std::filesystem::exists(folder.File(c.written)));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+  }
+  EXPECT_TRUE(ui_->messages.empty());
+}
+
 // A file that nobody may write is refused, even to the superuser, whom the system would let
 // replace it: the message names it, and it stays as it was, permissions and all.
 TEST_F(PictureExportTest, AReadOnlyFileIsRefusedAndLeftAlone) {
@@ -114,9 +145,11 @@ TEST_F(PictureExportTest, AFailedWriteSaysWhyAndKeepsTheFileThatWasThere) {
 // any other: the earlier file stays byte for byte, and the reason is the file's, whatever the
 // format's writer thought of it.
 TEST_F(PictureExportTest, AFullDiskKeepsTheEarlierFileAndSaysWhy) {
-  const std::string target = folder_.File("plot.png");
   for (rlim_t room : {rlim_t{0}, rlim_t{100}}) {
     for (PictureFormat format : {PictureFormat::kPng, PictureFormat::kBmp}) {
+      ScratchFolder folder;
+      const std::string target =
+          folder.File(std::string("plot.") + platform::FormatInfo(format).extension);
       std::ofstream(target) << "a good earlier picture";
       ui_->boxes.clear();
       ui_->QueueExport(target, format);
@@ -131,7 +164,7 @@ TEST_F(PictureExportTest, AFullDiskKeepsTheEarlierFileAndSaysWhy) {
           (testing_support::Boxes{
               {"The picture could not be saved as \"" + target + "\": File too large.", 0, ""}}));
       EXPECT_EQ(Contents(target), "a good earlier picture");
-      EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
+      EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
     }
   }
 }

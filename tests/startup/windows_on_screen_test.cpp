@@ -8,7 +8,9 @@
 #include "help/description_wnd.h"
 #include "platform/core/user_interaction.h"
 #include "platform/testing/menu_user_simulation.h"
+#include "platform/testing/modal_box_simulation.h"
 #include "support/corvane_session.h"
+#include "support/modal_boxes.h"
 
 namespace {
 
@@ -16,7 +18,7 @@ using platform::LookOfWindow;
 using platform::WindowLook;
 using testing_support::CorvaneSession;
 
-// How each window comes back to the front.
+// How each window comes back to the front, and where boxes come up.
 class WindowsOnScreenTest : public CorvaneSession {
  protected:
   // Corvane after its splash, the main window in front.
@@ -40,6 +42,7 @@ class WindowsOnScreenTest : public CorvaneSession {
     const WindowLook look = LookOfWindow(window);
     return look.shown && !look.minimized && look.active;
   }
+  static int32_t Centre(int32_t start, int32_t length) { return start + length / 2; }
 };
 
 // Without a panel to restore a minimized window from, every way the program has to bring a window
@@ -93,6 +96,23 @@ TEST_F(WindowsOnScreenTest, EveryWayBackToAWindowBringsItBackFromBeingMinimized)
     EXPECT_TRUE(InFront(minimized));
   }
   EXPECT_EQ(User().messages, std::vector<std::string>{});
+}
+
+// The boxes of one calculation come up one after another over the main window, though between two
+// of them no window is active.
+TEST_F(WindowsOnScreenTest, TheBoxesOfACalculationComeUpOverTheMainWindow) {
+  StartedUp();
+  platform::SetUserInteraction(nullptr);
+  const std::vector<platform::ModalBoxView> boxes =
+      testing_support::AnswerEveryBox([] { CalculateInMainWindow("5", "3.9\n2.4"); });
+  ASSERT_EQ(boxes.size(), 3u);
+  const WindowLook main = LookOfWindow(Window());
+  for (const platform::ModalBoxView& box : boxes) {
+    SCOPED_TRACE(box.text);
+    EXPECT_EQ(box.owner, Window().get());
+    EXPECT_NEAR(Centre(box.left, box.width), Centre(main.left, main.width), 2);
+    EXPECT_NEAR(Centre(box.top, box.height), Centre(main.top, main.height), 2);
+  }
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "platform/system/export_dialog_qt.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,6 +8,7 @@
 #include <algorithm>
 
 #include "platform/graphics/picture_export.h"
+#include "platform/windows/window_last_worked_in_qt.h"
 
 namespace platform {
 namespace {
@@ -45,7 +45,7 @@ QString StartFolder() {
 }  // namespace
 
 bool RunQtExportDialog(ExportChoice& choice) {
-  QFileDialog dialog(QApplication::activeWindow(), "Save Picture", StartFolder());
+  QFileDialog dialog(WindowLastWorkedIn(), "Save Picture", StartFolder());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   QStringList filters;

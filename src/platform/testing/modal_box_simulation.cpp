@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "platform/windows/window_qt.h"
+
 namespace platform {
 namespace {
 
@@ -27,8 +29,12 @@ std::optional<ModalBoxView> FrontModalBox() {
     view.buttons.push_back(PlainCaption(*button).toStdString());
     view.buttonIcons = view.buttonIcons || !button->icon().isNull();
   }
-  view.width = box->width();
   view.titleTextWidth = box->fontMetrics().horizontalAdvance(box->windowTitle());
+  view.left = box->x();
+  view.top = box->y();
+  view.width = box->width();
+  view.height = box->height();
+  view.owner = WindowOfWidget(box->parentWidget());
   return view;
 }
 

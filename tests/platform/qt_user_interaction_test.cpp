@@ -9,6 +9,7 @@
 #include "platform/system/folder_item.h"
 #include "platform/testing/modal_box_simulation.h"
 #include "platform/testing/user_simulation.h"
+#include "platform/windows/window_placement.h"
 #include "support/modal_boxes.h"
 #include "support/test_windows.h"
 
@@ -111,6 +112,18 @@ TEST_F(QtBoxOwnerTest, BoxesComeUpOverTheWindowLastWorkedInWhileItIsThere) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].owner, nullptr) << boxes[0].text;
   }
+}
+
+// A word too long for any line, a path, is broken where it must be, so every character shows in a
+// box no wider than the screen.
+TEST_F(QtBoxOwnerTest, ALongPathWrapsWithinTheBox) {
+  const std::string text = "The picture could not be saved as \"/" + std::string(300, 'b') +
+                           "/Corvane Graph.png\": File name too long.";
+  auto seen = testing_support::AnswerEveryBox([&] { platform::MsgBox(text); });
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text, text);
+  EXPECT_LE(seen[0].widestTextLine, seen[0].textRoom);
+  EXPECT_LE(seen[0].width, platform::AvailableScreenArea().width);
 }
 
 }  // namespace

@@ -23,6 +23,9 @@ struct ModalBoxView {
   int32_t width = 0;
   int32_t height = 0;
   const Window* owner = nullptr;
+  // The widest line of the text as the box breaks it, and the width the box gives its text.
+  int32_t widestTextLine = 0;
+  int32_t textRoom = 0;
 };
 
 // The modal box in front, or nothing when none is shown.

@@ -223,4 +223,11 @@ std::shared_ptr<Picture> CaptureWindowContent(const std::shared_ptr<Window>& win
   return picture;
 }
 
+std::shared_ptr<Picture> CaptureWindow(const std::shared_ptr<Window>& window) {
+  auto picture = std::make_shared<Picture>(0, 0);
+  picture->Data().image =
+      WidgetOrNil(window).grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  return picture;
+}
+
 }  // namespace platform

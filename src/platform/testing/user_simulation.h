@@ -86,5 +86,7 @@ std::shared_ptr<void> RunFromEventLoop(std::function<void()> action, int32_t del
 
 // The window's content area as it is drawn now, for tests that look at pixels.
 std::shared_ptr<Picture> CaptureWindowContent(const std::shared_ptr<Window>& window);
+// The whole window as it is drawn now: menu bar, content and its own edge.
+std::shared_ptr<Picture> CaptureWindow(const std::shared_ptr<Window>& window);
 
 }  // namespace platform

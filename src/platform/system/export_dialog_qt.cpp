@@ -1,6 +1,5 @@
 #include "platform/system/export_dialog_qt.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,6 +10,7 @@
 
 #include "platform/core/user_interaction.h"
 #include "platform/graphics/picture_export.h"
+#include "platform/windows/window_last_worked_in_qt.h"
 
 namespace platform {
 namespace {
@@ -42,7 +42,7 @@ bool MayReplace(const std::string& path) {
 }  // namespace
 
 bool RunQtExportDialog(ExportChoice& choice) {
-  QFileDialog dialog(QApplication::activeWindow(), "Save Picture", StartFolder());
+  QFileDialog dialog(WindowLastWorkedIn(), "Save Picture", StartFolder());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -157,6 +157,32 @@ void ActivateWindow(const std::shared_ptr<Window>& window) {
   if (!widget.isActiveWindow()) QApplication::setActiveWindow(&widget);
 }
 
+void MinimizeWindow(const std::shared_ptr<Window>& window) {
+  WindowWidget& widget = WidgetOrNil(window);
+  widget.setWindowState(widget.windowState() | Qt::WindowMinimized);
+  QCoreApplication::processEvents();
+}
+
+WindowLook LookOfWindow(const std::shared_ptr<Window>& window) {
+  const WindowWidget& widget = WidgetOrNil(window);
+  const Qt::WindowFlags flags = widget.windowFlags();
+  WindowLook look;
+  look.shown = widget.isVisible();
+  look.minimized = widget.isMinimized();
+  look.active = widget.isActiveWindow();
+  look.titleBar = !flags.testFlag(Qt::FramelessWindowHint);
+  look.closeBox = look.titleBar && flags.testFlag(Qt::WindowCloseButtonHint);
+  look.minimizeBox = look.titleBar && flags.testFlag(Qt::WindowMinimizeButtonHint);
+  look.maximizeBox = look.titleBar && flags.testFlag(Qt::WindowMaximizeButtonHint);
+  look.resizable = widget.minimumSize() != widget.maximumSize();
+  look.menuBar = widget.MenuBarWidget() && widget.MenuBarWidget()->isVisible();
+  look.left = widget.x();
+  look.top = widget.y();
+  look.width = widget.width();
+  look.height = widget.height();
+  return look;
+}
+
 void ProcessPendingEvents() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -194,6 +220,13 @@ std::shared_ptr<Picture> CaptureWindowContent(const std::shared_ptr<Window>& win
   picture->Data().image =
       content.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
   for (qsizetype i = 0; i < fields.size(); ++i) fields[i]->setCursorWidth(caretWidths[i]);
+  return picture;
+}
+
+std::shared_ptr<Picture> CaptureWindow(const std::shared_ptr<Window>& window) {
+  auto picture = std::make_shared<Picture>(0, 0);
+  picture->Data().image =
+      WidgetOrNil(window).grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
   return picture;
 }
 

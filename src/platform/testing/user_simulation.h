@@ -52,6 +52,29 @@ void CloseByCloseBox(const std::shared_ptr<Window>& window);
 // Brings the window to the front and makes it the active window (it must be shown).
 void ActivateWindow(const std::shared_ptr<Window>& window);
 
+// The title bar's minimize button pressed: the window goes out of sight but stays shown.
+void MinimizeWindow(const std::shared_ptr<Window>& window);
+
+// A window as the person and the window manager see it from outside.
+struct WindowLook {
+  bool shown = false;
+  bool minimized = false;
+  bool active = false;  // the one the keyboard goes to
+  // What the window asks the window manager for: a title bar, and on it these buttons.
+  bool titleBar = false;
+  bool closeBox = false;
+  bool minimizeBox = false;
+  bool maximizeBox = false;
+  bool resizable = false;  // false when its smallest and largest sizes are the same
+  bool menuBar = false;
+  // Where it lies on the screen, in pixels: its own edge included, the window manager's frame not.
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+};
+WindowLook LookOfWindow(const std::shared_ptr<Window>& window);
+
 // Delivers every pending event, deferred deletions included.
 void ProcessPendingEvents();
 
@@ -63,5 +86,7 @@ std::shared_ptr<void> RunFromEventLoop(std::function<void()> action, int32_t del
 
 // The window's content area as it is drawn now, for tests that look at pixels.
 std::shared_ptr<Picture> CaptureWindowContent(const std::shared_ptr<Window>& window);
+// The whole window as it is drawn now: menu bar, content and its own edge.
+std::shared_ptr<Picture> CaptureWindow(const std::shared_ptr<Window>& window);
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include "platform/controls/key_translation_qt.h"
 #include "platform/core/event_loop.h"
 #include "platform/windows/window.h"
+#include "platform/windows/window_last_worked_in_qt.h"
 
 namespace platform {
 namespace {
@@ -90,6 +91,7 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
 
 void WindowWidget::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) NoteWindowWorkedIn(*this);
   Window* owner = link_->window;
   if (event->type() != QEvent::ActivationChange || !owner || InBackgroundTask()) return;
   owner->DispatchEvent(isActiveWindow() ? "Activate" : "Deactivate");

@@ -3,11 +3,13 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/core/event_loop.h"
 #include "platform/core/user_interaction.h"
 #include "platform/graphics/graphics.h"
 #include "platform/printing/printer_dialog.h"
+#include "platform/testing/modal_box_simulation.h"
 #include "platform/testing/modal_dialog_simulation.h"
 #include "platform/testing/user_simulation.h"
 #include "support/pdf_files.h"
@@ -23,9 +25,26 @@ class QtPrintDialogTest : public ::testing::Test {
   void SetUp() override {
     platform::ResetQuitForTests();  // an earlier test's Quit would end the dialog's loop at once
     platform::SetUserInteraction(nullptr);
+    CatchMessages();
+  }
+
+  // Answers every message box that comes up while the test runs and keeps its text, so that one
+  // the test did not expect fails it instead of waiting for ever.
+  void CatchMessages() {
+    catcher_ = platform::RunFromEventLoop(
+        [this] {
+          if (auto box = platform::FrontModalBox()) {
+            messages_.push_back(box->text);
+            platform::PressModalBoxButton("OK");
+          }
+          CatchMessages();
+        },
+        5);
   }
 
   testing_support::ScratchFolder folder_;
+  std::vector<std::string> messages_;
+  std::shared_ptr<void> catcher_;
 };
 
 Controls Offered(const Controls& controls, bool offered) {
@@ -55,6 +74,7 @@ TEST_F(QtPrintDialogTest, ForAPdfFileItOffersOnlyWhatTakesEffect) {
     EXPECT_TRUE(platform::PressDialogButton("Cancel"));
   });
   EXPECT_EQ(platform::OpenPrinterDialog(), nullptr);
+  EXPECT_EQ(messages_, std::vector<std::string>{});
 
   EXPECT_EQ(Offered(main, true), (Controls{{"Cancel", true},
                                            {"Options <<", true},
@@ -116,6 +136,7 @@ TEST_F(QtPrintDialogTest, TheChosenPagesAndColourModeReachTheFile) {
     printer->DrawString(names[page], 0, 40);
   }
   printer.reset();
+  EXPECT_EQ(messages_, std::vector<std::string>{});
   EXPECT_EQ(testing_support::PdfText(path), "Two\n\fThree\n\f");
   const testing_support::PageInk ink =
       testing_support::InkOn(*testing_support::RenderPdfPage(path, 1));

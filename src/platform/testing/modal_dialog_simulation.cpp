@@ -52,24 +52,24 @@ QString NameOf(const QWidget& widget) {
 
 }  // namespace
 
-std::map<std::string, bool> FrontDialogControls() {
-  std::map<std::string, bool> controls;
+std::set<std::string> FrontDialogChoices() {
+  std::set<std::string> choices;
   QDialog* dialog = FrontDialog();
-  if (!dialog) return controls;
+  if (!dialog) return choices;
   for (QWidget* widget : dialog->findChildren<QWidget*>()) {
-    if (TakesInput(*widget) && ThereToBeSeen(*widget, *dialog)) {
-      controls[NameOf(*widget).toStdString()] = widget->isEnabled();
+    if (TakesInput(*widget) && widget->isEnabled() && ThereToBeSeen(*widget, *dialog)) {
+      choices.insert(NameOf(*widget).toStdString());
     }
   }
   for (QTabWidget* tabs : dialog->findChildren<QTabWidget*>()) {
     if (!ThereToBeSeen(*tabs, *dialog)) continue;
     for (int tab = 0; tab < tabs->count(); ++tab) {
-      if (tabs->isTabVisible(tab)) {
-        controls["tab " + Caption(tabs->tabText(tab)).toStdString()] = tabs->isTabEnabled(tab);
+      if (tabs->isTabVisible(tab) && tabs->isTabEnabled(tab)) {
+        choices.insert("tab " + Caption(tabs->tabText(tab)).toStdString());
       }
     }
   }
-  return controls;
+  return choices;
 }
 
 bool PressDialogButton(const std::string& caption) {

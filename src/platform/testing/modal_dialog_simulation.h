@@ -1,6 +1,6 @@
 #pragma once
 
-#include <map>
+#include <set>
 #include <string>
 
 // Reads and fills in the desktop's own dialogs (those of the Qt provider, such as the print
@@ -8,11 +8,11 @@
 // while the dialog waits (RunFromEventLoop).
 namespace platform {
 
-// Every control of the modal dialog in front that is there to be seen, on the tab in front or on
-// another (not those of a part folded away), by its name: its object name, else a button's caption;
-// a tab counts as "tab " and its caption. True when a person can change it, false when it is greyed
-// out. Empty when no dialog is in front.
-std::map<std::string, bool> FrontDialogControls();
+// The controls of the modal dialog in front that a person can change, on the tab in front or on
+// another (not those greyed out, hidden or in a part folded away), by their names: the object
+// name, else a button's caption; a tab counts as "tab " and its caption. Empty when no dialog is
+// in front.
+std::set<std::string> FrontDialogChoices();
 
 // Clicks the push button of the front dialog that bears the caption, mnemonic marks left out;
 // false when there is none or it is greyed out.

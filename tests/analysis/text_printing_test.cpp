@@ -81,27 +81,6 @@ TEST_F(ReportPrintingTest, TheTextPrintsWholeSixtyLinesAPage) {
   EXPECT_EQ(User().boxes, testing_support::Boxes{});
 }
 
-// Pages from 2 to 2 of a four-page text print the second page alone: its sixty lines, no more.
-TEST_F(ReportPrintingTest, OnlyTheChosenPagesOfTheTextArePrinted) {
-  std::string text;
-  std::string second;
-  for (int i = 1; i <= 223; ++i) {
-    const std::string line = "Line " + std::to_string(i) + " of a long pasted text that goes on";
-    text += line + (i < 223 ? "\r" : "");
-    if (i > 60 && i <= 120) second += line;
-  }
-  Window()->EigenFld()->SetText(text);
-  const std::string path = folder_.File("second.pdf");
-  User().QueuePrinter([&](platform::PrinterSetup& setup) {
-    setup.PrintToPdfFile(path, Paper::kLetter);
-    setup.PrintPages(2, 2);
-  });
-  platform::ClickButton(Window()->PrintBtn());
-  EXPECT_EQ(testing_support::PdfPageCount(path), 1);
-  EXPECT_EQ(Ink(testing_support::PdfText(path)), Ink(second));
-  EXPECT_EQ(User().boxes, testing_support::Boxes{});
-}
-
 // Whatever the paper and its orientation, every line reaches the paper with a margin, once and in
 // order, on as many pages as on Letter.
 TEST_F(ReportPrintingTest, EveryLineReachesThePaperWhateverItsSizeAndOrientation) {

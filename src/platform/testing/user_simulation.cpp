@@ -57,6 +57,16 @@ void TypeInto(QWidget& target, const std::string& keys) {
   }
 }
 
+void SendShiftTab(QWidget& target) {
+  SendKey(target, Qt::Key_Backtab, QStringLiteral("\t"), Qt::ShiftModifier);
+}
+
+// The widget a key pressed in the window goes to: its focused control, or the window itself.
+QWidget& KeyTarget(WindowWidget& window) {
+  QWidget* focused = window.focusWidget();
+  return focused ? *focused : window;
+}
+
 // What a real (spontaneous) press does before the widget sees it, and a sent one does not: the
 // focus goes to the first widget from the one under the pointer up to its window that takes the
 // focus on a click.
@@ -108,7 +118,7 @@ void ComposeText(const std::shared_ptr<TextArea>& field, const std::string& text
 }
 
 void PressShiftTab(const std::shared_ptr<TextArea>& field) {
-  SendKey(NotNil(field).Data().Widget(), Qt::Key_Backtab, QStringLiteral("\t"), Qt::ShiftModifier);
+  SendShiftTab(NotNil(field).Data().Widget());
 }
 
 void PasteText(const std::shared_ptr<TextArea>& field, const std::string& text) {
@@ -127,9 +137,11 @@ void PressMouseOnCanvas(const std::shared_ptr<Canvas>& canvas, int32_t x, int32_
 }
 
 void PressKeyInWindow(const std::shared_ptr<Window>& window, const std::string& key) {
-  WindowWidget& widget = WidgetOrNil(window);
-  QWidget* focused = widget.focusWidget();
-  TypeInto(focused ? *focused : widget, key);
+  TypeInto(KeyTarget(WidgetOrNil(window)), key);
+}
+
+void PressShiftTabInWindow(const std::shared_ptr<Window>& window) {
+  SendShiftTab(KeyTarget(WidgetOrNil(window)));
 }
 
 void ClickInWindow(const std::shared_ptr<Window>& window, int32_t x, int32_t y) {

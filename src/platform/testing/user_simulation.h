@@ -42,6 +42,10 @@ void PressMouseOnCanvas(const std::shared_ptr<Canvas>& canvas, int32_t x, int32_
 // the window's focused control, or to the window itself when none has the focus.
 void PressKeyInWindow(const std::shared_ptr<Window>& window, const std::string& key);
 
+// Shift+Tab pressed while the window is frontmost, as PressShiftTab does, on whatever control has
+// the focus (or the window itself when none has it).
+void PressShiftTabInWindow(const std::shared_ptr<Window>& window);
+
 // Presses and releases the mouse button at (x, y) pixels from the top-left of the window's content
 // area, on whatever lies there.
 void ClickInWindow(const std::shared_ptr<Window>& window, int32_t x, int32_t y);

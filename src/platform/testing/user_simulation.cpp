@@ -99,6 +99,28 @@ WindowWidget& WidgetOrNil(const std::shared_ptr<Window>& window) {
   return *widget;
 }
 
+// Input is held back while the background task runs, as Qt holds a person's keys and clicks back
+// there; what else the window system sends is delivered.
+std::shared_ptr<void> ScheduleFromEventLoop(bool isInput, std::function<void()> action,
+                                            int32_t delayMilliseconds) {
+  auto* timer = new QTimer();
+  timer->setSingleShot(true);
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, isInput, action = std::move(action)] {
+    if (isInput && InBackgroundTask()) {
+      timer->start(1);
+      return;
+    }
+    RunReportingExceptions(action);
+  });
+  timer->start(std::max(delayMilliseconds, 0));
+  // Deleted later: the handle may be dropped by the action itself, while the timer is signalling.
+  return std::shared_ptr<void>(timer, [](void* pending) {
+    auto* dropped = static_cast<QTimer*>(pending);
+    dropped->stop();
+    dropped->deleteLater();
+  });
+}
+
 }  // namespace
 
 void TypeText(const std::shared_ptr<TextArea>& field, const std::string& keys) {
@@ -175,22 +197,12 @@ void ProcessPendingEvents() {
 }
 
 std::shared_ptr<void> RunFromEventLoop(std::function<void()> action, int32_t delayMilliseconds) {
-  auto* timer = new QTimer();
-  timer->setSingleShot(true);
-  QObject::connect(timer, &QTimer::timeout, timer, [timer, action = std::move(action)] {
-    if (InBackgroundTask()) {
-      timer->start(1);
-      return;
-    }
-    RunReportingExceptions(action);
-  });
-  timer->start(std::max(delayMilliseconds, 0));
-  // Deleted later: the handle may be dropped by the action itself, while the timer is signalling.
-  return std::shared_ptr<void>(timer, [](void* pending) {
-    auto* dropped = static_cast<QTimer*>(pending);
-    dropped->stop();
-    dropped->deleteLater();
-  });
+  return ScheduleFromEventLoop(/*isInput=*/true, std::move(action), delayMilliseconds);
+}
+
+std::shared_ptr<void> RunAsWindowSystemEvent(std::function<void()> action,
+                                             int32_t delayMilliseconds) {
+  return ScheduleFromEventLoop(/*isInput=*/false, std::move(action), delayMilliseconds);
 }
 
 std::shared_ptr<Picture> CaptureWindowContent(const std::shared_ptr<Window>& window) {

@@ -65,6 +65,13 @@ void ProcessPendingEvents();
 // is. Dropping the returned handle before the action ran cancels it.
 std::shared_ptr<void> RunFromEventLoop(std::function<void()> action, int32_t delayMilliseconds = 0);
 
+// Runs the action from the event loop as the window system delivers what is not a person's input
+// (a close request from the window manager, say): unlike RunFromEventLoop it is not held back
+// while the background task runs, as Qt delivers such events there too. The handle is
+// RunFromEventLoop's.
+std::shared_ptr<void> RunAsWindowSystemEvent(std::function<void()> action,
+                                             int32_t delayMilliseconds = 0);
+
 // The window's content area as it is drawn now, for tests that look at pixels.
 std::shared_ptr<Picture> CaptureWindowContent(const std::shared_ptr<Window>& window);
 

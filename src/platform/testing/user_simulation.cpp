@@ -20,14 +20,21 @@
 namespace platform {
 namespace {
 
-// The Qt key for a typed character: named keys for the control characters, otherwise the
-// character's own (upper-case) code, as a keyboard reports it.
-std::pair<int, QString> KeyFor(char32_t character) {
+// A key as a keyboard reports it: its Qt key, the text it types and the modifiers it carries.
+struct KeyPress {
+  int key;
+  QString text;
+  Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
+// The key for a typed character: named keys for the control characters (the keypad's Enter with
+// the keypad modifier a keypad key carries), otherwise the character's own (upper-case) code.
+KeyPress KeyFor(char32_t character) {
   switch (character) {
     case U'\r':
       return {Qt::Key_Return, QStringLiteral("\r")};
     case U'\n':
-      return {Qt::Key_Enter, QStringLiteral("\r")};
+      return {Qt::Key_Enter, QStringLiteral("\r"), Qt::KeypadModifier};
     case U'\b':
       return {Qt::Key_Backspace, QStringLiteral("\b")};
     case U'\t':
@@ -52,8 +59,8 @@ void SendKey(QWidget& target, int key, const QString& text, Qt::KeyboardModifier
 
 void TypeInto(QWidget& target, const std::string& keys) {
   for (char32_t character : QString::fromStdString(keys).toUcs4()) {
-    auto [key, text] = KeyFor(character);
-    SendKey(target, key, text, Qt::NoModifier);
+    const KeyPress press = KeyFor(character);
+    SendKey(target, press.key, press.text, press.modifiers);
   }
 }
 

@@ -34,7 +34,6 @@ class BackgroundTaskTest : public testing_support::FrameworkSession {
       const Clock::time_point end = Clock::now() + std::chrono::milliseconds(2000);
       while (!delivered && Clock::now() < end) platform::RuntimeBackgroundTask();
       TestWnd::journal.push_back(delivered ? "handler ends" : "the task delivered nothing");
-      TestWnd::okAction = nullptr;
     };
     platform::ClickButton(window->OkBtn());
   }

@@ -42,6 +42,10 @@ void PressMouseOnCanvas(const std::shared_ptr<Canvas>& canvas, int32_t x, int32_
 // the window's focused control, or to the window itself when none has the focus.
 void PressKeyInWindow(const std::shared_ptr<Window>& window, const std::string& key);
 
+// Shift+Tab pressed while the window is frontmost, as PressShiftTab does, on whatever control has
+// the focus (or the window itself when none has it).
+void PressShiftTabInWindow(const std::shared_ptr<Window>& window);
+
 // Presses and releases the mouse button at (x, y) pixels from the top-left of the window's content
 // area, on whatever lies there.
 void ClickInWindow(const std::shared_ptr<Window>& window, int32_t x, int32_t y);
@@ -83,6 +87,13 @@ void ProcessPendingEvents();
 // while the background task runs. An exception the action lets pass is reported as a handler's
 // is. Dropping the returned handle before the action ran cancels it.
 std::shared_ptr<void> RunFromEventLoop(std::function<void()> action, int32_t delayMilliseconds = 0);
+
+// Runs the action from the event loop as the window system delivers what is not a person's input
+// (a close request from the window manager, say): unlike RunFromEventLoop it is not held back
+// while the background task runs, as Qt delivers such events there too. The handle is
+// RunFromEventLoop's.
+std::shared_ptr<void> RunAsWindowSystemEvent(std::function<void()> action,
+                                             int32_t delayMilliseconds = 0);
 
 // The window's content area as it is drawn now, for tests that look at pixels.
 std::shared_ptr<Picture> CaptureWindowContent(const std::shared_ptr<Window>& window);

@@ -3,14 +3,8 @@
 #include "analysis/control_wnd.h"
 #include "help/about_wnd.h"
 #include "platform/core/background_task.h"
-#include "platform/core/invoker.h"
-#include "platform/properties/set_properties.h"
 #include "platform/text/clock.h"
 #include "platform/text/conversions.h"
-#include "shared/control_records.h"
-#include "shared/menu.h"
-#include "shared/menu_items.h"
-#include "shared/window_helpers.h"
 
 namespace corvane {
 
@@ -25,35 +19,6 @@ int32_t WholeSeconds() {
 }
 
 }  // namespace
-
-const platform::ClassRecord& InvisibleWnd::Lookup() {
-  return platform::DeclareClass<InvisibleWnd>(
-      "InvisibleWnd.InvisibleWnd", &platform::Window::Lookup, [] {
-        using platform::Method;
-        return WindowClass<InvisibleWnd>(
-            MethodTable({}, {Method("Event_Open", "%%", &InvisibleWnd::Event_Open)}), {"Open"});
-      });
-}
-
-void InvisibleWnd::Layout() {
-  SetMenuBar(Menu::Instance());
-  platform::_SetProperties(*this, platform::PropertyRecord(records::WindowEntries({
-                                      .width = 191,
-                                      .height = 132,
-                                      .frame = 1,
-                                      .composite = false,
-                                      .hasBackColor = false,
-                                      .title = "Untitled",
-                                      .visible = false,
-                                      .menuBarVisible = false,
-                                      .closeButton = false,
-                                      .minimizeButton = false,
-                                      .left = 64,
-                                      .top = 64,
-                                  })));
-}
-
-void InvisibleWnd::CreateControls() {}
 
 void InvisibleWnd::Event_Open() {
   AboutWnd::Instance()->Show();

@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "linegraph/gx_line_graph.h"
@@ -258,6 +260,95 @@ TEST(GxLineGraphDrawing, DegenerateRangesAndCountsStillDraw) {
     graph->PlotLine(RGB(0, 0, 0), most, -most, -most, most);
     graph->PlotPoint(RGB(0, 0, 0), most, most);
   }
+}
+
+// The grid lines that cross the plot area from edge to edge, counted by direction. The frame
+// covers the lines on the plot's edges, so only the inner marks show.
+struct GridLines {
+  int32_t across = 0;  // horizontal, one at each inner y mark
+  int32_t down = 0;    // vertical, one at each inner x mark
+  bool operator==(const GridLines&) const = default;
+};
+
+GridLines CountGridLines(const GxLineGraph& graph) {
+  const GxLineGraph::Geometry at = graph.GetGeometry();
+  const platform::Picture& picture = *graph.GetGraph();
+  constexpr platform::Color kGrid = RGB(107, 255, 255);
+  GridLines lines;
+  for (int32_t y = at.topSpace + 1; y < at.topSpace + at.graphHeight - 1; ++y) {
+    int32_t run = 0;
+    for (int32_t x = at.leftSpace + 1; x < at.leftSpace + at.graphWidth - 1; ++x) {
+      run += picture.PixelColor(x, y) == kGrid;
+    }
+    lines.across += run == at.graphWidth - 2;
+  }
+  for (int32_t x = at.leftSpace + 1; x < at.leftSpace + at.graphWidth - 1; ++x) {
+    int32_t run = 0;
+    for (int32_t y = at.topSpace + 1; y < at.topSpace + at.graphHeight - 1; ++y) {
+      run += picture.PixelColor(x, y) == kGrid;
+    }
+    lines.down += run == at.graphHeight - 2;
+  }
+  return lines;
+}
+
+// A caller may ask for grid lines along one axis only: the first switch draws the lines across
+// the plot at the y marks, the second those down it at the x marks.
+TEST(GxLineGraphDrawing, EachGridSwitchDrawsItsOwnLinesAlone) {
+  const std::pair<bool, bool> switches[] = {{true, false}, {false, true}, {true, true}};
+  const GridLines expected[] = {{3, 0}, {0, 4}, {3, 4}};
+  for (size_t i = 0; i < std::size(switches); ++i) {
+    auto graph = std::make_shared<GxLineGraph>();
+    graph->SetLegend(0);
+    graph->SetXRange(0.0, 10.0);
+    graph->SetYRange(0.0, 8.0);
+    graph->SetXMarks(6);
+    graph->SetYMarks(5);
+    graph->SetGridLines(switches[i].first, switches[i].second);
+    graph->DrawGraph(240, 180);
+    const GridLines counted = CountGridLines(*graph);
+    EXPECT_EQ(counted.across, expected[i].across) << i;
+    EXPECT_EQ(counted.down, expected[i].down) << i;
+  }
+}
+
+// The labels beside the points write x in the x format and y in the y format.
+TEST(GxLineGraphDrawing, PointLabelsWriteEachValueInItsAxissFormat) {
+  auto graph = std::make_shared<GxLineGraph>();
+  graph->SetLegend(0);
+  graph->SetPointRadius(2);
+  graph->SetLabelXVals(true);
+  graph->SetLabelYVals(true);
+  graph->SetNumberFormats("#.0", "##");
+  AddSeries(*graph);
+  EXPECT_TRUE(
+      testing_support::MatchesSnapshot(graph->DrawGraph(400, 300), "graph-point-label-formats"));
+}
+
+// A caller writing on the finished graph in another family at the size the grid left gets that
+// family, as on a fresh picture.
+TEST(GxLineGraphDrawing, ANoteOnTheGraphInAnotherFamilyAtTheSameSizeIsInThatFamily) {
+  auto graph = std::make_shared<GxLineGraph>();
+  graph->SetLegend(0);
+  graph->SetXRange(0.0, 10.0);
+  graph->SetYRange(0.0, 8.0);
+  graph->SetYMarks(3);
+  auto drawn = graph->DrawGraph(200, 150);
+  auto fresh = platform::NewPicture(200, 150, 32);
+  for (platform::Graphics* g : {&drawn->Graphics(), &fresh->Graphics()}) {
+    g->SetTextSize(10.0);
+    g->SetTextFont("Times");
+    g->SetForeColor(RGB(0, 0, 0));
+    g->DrawString("n = 20", 60, 14);
+  }
+  // The band above the plot, right of the top y label, holds the note alone.
+  int32_t differing = 0;
+  for (int32_t y = 0; y < 18; ++y) {
+    for (int32_t x = 45; x < 200; ++x) {
+      differing += drawn->PixelColor(x, y) != fresh->PixelColor(x, y);
+    }
+  }
+  EXPECT_EQ(differing, 0);
 }
 
 }  // namespace

@@ -97,4 +97,11 @@ TEST_F(MenuBarViewTest, EditPasteRefusesTextThatWouldPassTheBound) {
   EXPECT_EQ(user_->messages.size(), 1u);
 }
 
+TEST_F(MenuBarViewTest, EscapeFromAMenuLeavesTheKeyboardWithTheFieldThatHadIt) {
+  window_->CodeFld()->SetFocus();
+  platform::OpenMenuThenPressEscape("FileMenu");
+  platform::PressKeyInWindow(window_, "4");
+  EXPECT_EQ(window_->CodeFld()->Text(), "4");
+}
+
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/graphics/picture_export.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -53,6 +54,8 @@ const FormatCase kFormats[] = {
     {PictureFormat::kJpeg, "plot", "plot.jpg", "export-sample-jpeg"},
     {PictureFormat::kBmp, "plot.bmp", "plot.bmp", "export-sample"},
     {PictureFormat::kTiff, "plot", "plot.tif", "export-sample"},
+    // Another format's extension is only part of the name.
+    {PictureFormat::kTiff, "plot.jpg", "plot.jpg.tif", "export-sample"},
 };
 
 TEST_F(PictureExportTest, EachFormatReadsBackAsThePicture) {
@@ -65,7 +68,7 @@ TEST_F(PictureExportTest, EachFormatReadsBackAsThePicture) {
         platform::Picture::Open(folder_.File(c.writtenName)), c.snapshot));
   }
   EXPECT_TRUE(ui_->messages.empty());
-  ASSERT_EQ(ui_->suggestedExportNames.size(), 4u);
+  ASSERT_EQ(ui_->suggestedExportNames.size(), std::size(kFormats));
   EXPECT_EQ(ui_->suggestedExportNames[0], "Picture.png") << "no window is in front";
 }
 
@@ -77,6 +80,28 @@ TEST_F(PictureExportTest, CancellingOrANilPictureWritesNothingAndSaysNothing) {
   EXPECT_FALSE(platform::ExportPicture(Sample()));
   EXPECT_EQ(ui_->suggestedExportNames.size(), 1u);
   EXPECT_TRUE(ui_->messages.empty());
+}
+
+// A file that nobody may write is refused, even to the superuser, whom the system would let
+// replace it: the message names it, and it stays as it was, permissions and all.
+TEST_F(PictureExportTest, AReadOnlyFileIsRefusedAndLeftAlone) {
+  const std::string target = folder_.File("plot.png");
+  std::ofstream(target) << "a good earlier picture";
+  chmod(target.c_str(), 0444);
+  struct stat before {};
+  stat(target.c_str(), &before);
+  ui_->QueueExport(target, PictureFormat::kPng);
+  EXPECT_FALSE(platform::ExportPicture(Sample()));
+  EXPECT_EQ(
+      ui_->boxes,
+      (testing_support::Boxes{
+          {"The picture could not be saved as \"" + target + "\": Permission denied.", 0, ""}}));
+  struct stat after {};
+  stat(target.c_str(), &after);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(after.st_mode & 07777, 0444u);
+  EXPECT_EQ(Contents(target), "a good earlier picture");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
 }
 
 // The message names the file and the reason; whatever stood there stays as it was, and no
@@ -102,9 +127,11 @@ TEST_F(PictureExportTest, AFailedWriteSaysWhyAndKeepsTheFileThatWasThere) {
 // any other: the earlier file stays byte for byte, and the reason is the file's, whatever the
 // format's writer thought of it.
 TEST_F(PictureExportTest, AFullDiskKeepsTheEarlierFileAndSaysWhy) {
-  const std::string target = folder_.File("plot.png");
   for (rlim_t room : {rlim_t{0}, rlim_t{100}}) {
     for (PictureFormat format : {PictureFormat::kPng, PictureFormat::kBmp}) {
+      ScratchFolder folder;
+      const std::string target =
+          folder.File(std::string("plot.") + platform::FormatInfo(format).extension);
       std::ofstream(target) << "a good earlier picture";
       ui_->boxes.clear();
       ui_->QueueExport(target, format);
@@ -119,7 +146,7 @@ TEST_F(PictureExportTest, AFullDiskKeepsTheEarlierFileAndSaysWhy) {
           (testing_support::Boxes{
               {"The picture could not be saved as \"" + target + "\": File too large.", 0, ""}}));
       EXPECT_EQ(Contents(target), "a good earlier picture");
-      EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
+      EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
     }
   }
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <limits>
 #include <memory>
@@ -25,11 +26,16 @@ using testing_support::ScriptedUserInteractionGuard;
 
 class PrinterGraphicsTest : public ::testing::Test {
  protected:
-  // Prints one job into a PDF file through the scripted dialog and returns the file's path.
+  // Prints one job into a PDF file through the scripted dialog, with whatever else `choose` picks
+  // there, and returns the file's path.
   template <class Draw>
-  std::string Print(Draw draw, PrinterSetup::Paper paper = PrinterSetup::Paper::kLetter) {
+  std::string Print(Draw draw, PrinterSetup::Paper paper = PrinterSetup::Paper::kLetter,
+                    const std::function<void(PrinterSetup&)>& choose = nullptr) {
     std::string path = folder_.File("job" + std::to_string(++jobs_) + ".pdf");
-    ui_->QueuePdfPrinter(path, paper);
+    ui_->QueuePrinter([=](PrinterSetup& setup) {
+      setup.PrintToPdfFile(path, paper);
+      if (choose) choose(setup);
+    });
     std::shared_ptr<platform::Graphics> printer = platform::OpenPrinterDialog();
     EXPECT_NE(printer, nullptr);
     if (printer) draw(*printer);
@@ -101,6 +107,86 @@ TEST_F(PrinterGraphicsTest, AJobThatCannotBeWrittenKeepsTheEarlierFileAndSaysWhy
   std::ifstream in(path, std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "a good earlier document");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
+}
+
+// Only the chosen pages reach the paper, each just as it prints in the whole job, whether the
+// range starts at the first page or later, or runs past the last. A range that holds no page of
+// the job prints nothing, says what the job had, and leaves the earlier file alone.
+TEST_F(PrinterGraphicsTest, OnlyTheChosenPagesArePrinted) {
+  auto fourPages = [](platform::Graphics& g) {
+    const char* names[] = {"One", "Two", "Three", "Four"};
+    for (int page = 0; page < 4; ++page) {
+      if (page > 0) g.NextPage();
+      g.FillRect(40 * page, 100, 30, 30);
+      g.DrawString(names[page], 40 * page, 40);
+    }
+  };
+  auto pages = [](int32_t first, int32_t last) {
+    return [=](PrinterSetup& setup) { setup.PrintPages(first, last); };
+  };
+  const std::string whole = Print(fourPages);
+  const std::string middle = Print(fourPages, PrinterSetup::Paper::kLetter, pages(2, 3));
+  EXPECT_EQ(testing_support::PdfText(middle), "Two\n\fThree\n\f");
+  auto printed = RenderPdfPage(middle, 1);
+  auto expected = RenderPdfPage(whole, 2);
+  ASSERT_TRUE(printed && expected);
+  for (int32_t y = 0; y < printed->Height(); y += 2) {
+    for (int32_t x = 0; x < printed->Width(); x += 2) {
+      ASSERT_EQ(printed->PixelColor(x, y), expected->PixelColor(x, y)) << x << ", " << y;
+    }
+  }
+  EXPECT_EQ(testing_support::PdfText(Print(fourPages, PrinterSetup::Paper::kLetter, pages(1, 1))),
+            "One\n\f");
+  EXPECT_EQ(testing_support::PdfText(Print(fourPages, PrinterSetup::Paper::kLetter, pages(4, 9))),
+            "Four\n\f");
+  EXPECT_EQ(ui_->messages, std::vector<std::string>{});
+
+  const std::string earlier = folder_.File("job" + std::to_string(jobs_ + 1) + ".pdf");
+  std::ofstream(earlier) << "a good earlier document";
+  Print(fourPages, PrinterSetup::Paper::kLetter, pages(5, 6));
+  Print([](platform::Graphics& g) { g.DrawString("Alone", 0, 40); }, PrinterSetup::Paper::kLetter,
+        pages(2, 2));
+  EXPECT_EQ(ui_->messages,
+            (std::vector<std::string>{
+                "Nothing was printed: pages 5 to 6 were chosen, but the document has 4 pages.",
+                "Nothing was printed: page 2 was chosen, but the document has 1 page."}));
+  std::ifstream in(earlier, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "a good earlier document");
+  EXPECT_FALSE(std::filesystem::exists(folder_.File("job" + std::to_string(jobs_) + ".pdf")));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 5);
+}
+
+// In gray every colour comes out as a shade of gray: shapes, text and pictures alike.
+TEST_F(PrinterGraphicsTest, GrayscalePrintsEveryColourAsAShadeOfGray) {
+  auto picture = platform::NewPicture(40, 40, 32);
+  picture->Graphics().SetForeColor(platform::RGB(0, 160, 40));
+  picture->Graphics().FillOval(0, 0, 40, 40);
+  auto colourful = [&](platform::Graphics& g) {
+    g.SetForeColor(platform::RGB(0, 0, 255));
+    g.FillRect(10, 10, 200, 40);
+    g.SetForeColor(platform::RGB(220, 0, 0));
+    g.SetTextSize(30);
+    g.DrawString("Factors", 10, 100);
+    g.DrawPicture(picture, 10, 120);
+  };
+  const testing_support::PageInk colour =
+      testing_support::InkOn(*RenderPdfPage(Print(colourful), 1));
+  EXPECT_GT(colour.coloured, 8000);
+  const testing_support::PageInk gray = testing_support::InkOn(
+      *RenderPdfPage(Print(colourful, PrinterSetup::Paper::kLetter,
+                           [](PrinterSetup& setup) { setup.PrintInGrayscale(); }),
+                     1));
+  EXPECT_EQ(gray.coloured, 0);
+  EXPECT_EQ(gray.marked, colour.marked);
+}
+
+// A printer that cannot be found, say one taken away since the dialog listed it, prints nothing
+// and says so by its name.
+TEST_F(PrinterGraphicsTest, APrinterThatCannotBeFoundSaysSo) {
+  ui_->QueuePrinter([](PrinterSetup& setup) { setup.PrintOn("Nowhere"); });
+  EXPECT_EQ(platform::OpenPrinterDialog(), nullptr);
+  EXPECT_EQ(ui_->messages, std::vector<std::string>{
+                               "Could not print: the printer \"Nowhere\" cannot be reached."});
 }
 
 // A picture reaches the paper as it is, thin lines and all: nothing lossy between.

@@ -125,11 +125,10 @@ class CorvaneSession : public ::testing::Test {
     Calculate();
   }
 
-  // The date line of a report made during the test.
-  static std::string ReportDateLine() {
-    const platform::Date date{std::chrono::system_clock::time_point(kReportMoment)};
-    return "Date: " + date.ShortDate() + "  " + date.ShortTime();
-  }
+  // The date line of a report made during the test: the fixed moment, 16:00 UTC on 27 October
+  // 2006, in the zone and the short date and time formats the test programs fix (three hours
+  // ahead of UTC, German).
+  static std::string ReportDateLine() { return "Date: 27.10.06  19:00"; }
 
   ScriptedUserInteraction& User() { return *user_; }
 

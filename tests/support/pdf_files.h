@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "platform/core/color.h"
 #include "platform/graphics/picture.h"
 
 // Reads printed PDF files back through poppler's command-line tools.
@@ -71,6 +73,25 @@ inline std::shared_ptr<platform::Picture> RenderPdfPage(const std::string& path,
   auto picture = platform::Picture::Open(stem + ".png");
   std::filesystem::remove(stem + ".png");
   return picture;
+}
+
+// How many pixels of a rendered page carry ink (are not white), and how many of those are in
+// colour: a page printed in gray has red, green and blue equal in every pixel.
+struct PageInk {
+  int marked = 0;
+  int coloured = 0;
+};
+
+inline PageInk InkOn(const platform::Picture& page) {
+  PageInk ink;
+  for (int32_t y = 0; y < page.Height(); ++y) {
+    for (int32_t x = 0; x < page.Width(); ++x) {
+      const platform::Color pixel = page.PixelColor(x, y);
+      if (pixel != platform::RGB(255, 255, 255)) ++ink.marked;
+      if (pixel.Red() != pixel.Green() || pixel.Green() != pixel.Blue()) ++ink.coloured;
+    }
+  }
+  return ink;
 }
 
 // The first picture embedded in the page as the file holds it, and how it is encoded ("jpeg",

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -47,9 +48,9 @@ class ScriptedUserInteraction : public platform::UserInteraction {
   bool ChoosePrinter(platform::PrinterSetup& setup) override {
     ++printDialogs;
     if (printers.empty()) return false;
-    PdfPrinter printer = printers.front();
+    std::function<void(platform::PrinterSetup&)> choose = std::move(printers.front());
     printers.pop_front();
-    setup.PrintToPdfFile(printer.path, printer.paper, printer.orientation);
+    choose(setup);
     return true;
   }
 
@@ -71,20 +72,19 @@ class ScriptedUserInteraction : public platform::UserInteraction {
                        platform::PrinterSetup::Paper paper = platform::PrinterSetup::Paper::kLetter,
                        platform::PrinterSetup::Orientation orientation =
                            platform::PrinterSetup::Orientation::kPortrait) {
-    printers.push_back({path, paper, orientation});
+    QueuePrinter(
+        [=](platform::PrinterSetup& setup) { setup.PrintToPdfFile(path, paper, orientation); });
   }
-
-  struct PdfPrinter {
-    std::string path;
-    platform::PrinterSetup::Paper paper;
-    platform::PrinterSetup::Orientation orientation;
-  };
+  // The next print dialog makes these choices.
+  void QueuePrinter(std::function<void(platform::PrinterSetup&)> choose) {
+    printers.push_back(std::move(choose));
+  }
 
   Boxes boxes;
   std::vector<std::string> messages;
   std::deque<int32_t> answers;
   int beeps = 0;
-  std::deque<PdfPrinter> printers;
+  std::deque<std::function<void(platform::PrinterSetup&)>> printers;
   int printDialogs = 0;
   std::deque<platform::ExportChoice> exports;
   std::vector<std::string> suggestedExportNames;  // one per export dialog shown

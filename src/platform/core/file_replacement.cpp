@@ -20,6 +20,18 @@ std::string ResolvedTarget(const std::string& path) {
   return error ? path : resolved.string();
 }
 
+// A file that nobody may write stays, even where the superuser could replace it, as does one this
+// user may not write. errno says why.
+bool RefusesWriting(const std::string& target) {
+  struct stat existing {};
+  if (stat(target.c_str(), &existing) != 0) return false;
+  if ((existing.st_mode & 0222) == 0) {
+    errno = EACCES;
+    return true;
+  }
+  return access(target.c_str(), W_OK) != 0;
+}
+
 // The replacement keeps the permissions of the file it replaces; a new file gets the usual ones.
 mode_t ModeFor(const std::string& target) {
   struct stat existing {};
@@ -32,8 +44,12 @@ mode_t ModeFor(const std::string& target) {
 }  // namespace
 
 FileReplacement::FileReplacement(const std::string& path) : target_(ResolvedTarget(path)) {
-  std::filesystem::path target(target_);
-  temporary_ = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+  if (RefusesWriting(target_)) {
+    Fail();
+    return;
+  }
+  // Named apart from the target, so that a name as long as the folder takes still leaves room.
+  temporary_ = (std::filesystem::path(target_).parent_path() / ".corvane-XXXXXX").string();
   descriptor_ = mkstemp(temporary_.data());
   if (descriptor_ < 0) {
     temporary_.clear();

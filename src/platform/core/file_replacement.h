@@ -10,7 +10,8 @@ namespace platform {
 // before, byte for byte, and nothing beside it.
 class FileReplacement {
  public:
-  // Makes the temporary file in the target's folder; Failure() says why when it could not.
+  // Makes the temporary file in the target's folder; Failure() says why when it could not, or
+  // when the target may not be written: nobody may, or this user may not.
   explicit FileReplacement(const std::string& path);
   // Removes the temporary file unless it was moved into place.
   ~FileReplacement();

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <string_view>
 
@@ -32,19 +33,14 @@ std::string SuggestedFileName() {
   return name + "." + FormatInfo(PictureFormat::kPng).extension;
 }
 
-std::string WithExtension(const std::string& path, PictureFormat format) {
-  if (std::filesystem::path(path).has_extension()) return path;
-  return path + "." + FormatInfo(format).extension;
-}
-
 }  // namespace
 
 const std::vector<PictureFormatInfo>& ExportFormats() {
   static const std::vector<PictureFormatInfo> formats = {
-      {PictureFormat::kPng, "PNG", "png"},
-      {PictureFormat::kJpeg, "JPEG", "jpg"},
-      {PictureFormat::kBmp, "BMP", "bmp"},
-      {PictureFormat::kTiff, "TIFF", "tif"},
+      {PictureFormat::kPng, "PNG", "png", ""},
+      {PictureFormat::kJpeg, "JPEG", "jpg", "jpeg"},
+      {PictureFormat::kBmp, "BMP", "bmp", ""},
+      {PictureFormat::kTiff, "TIFF", "tif", "tiff"},
   };
   return formats;
 }
@@ -53,6 +49,24 @@ const PictureFormatInfo& FormatInfo(PictureFormat format) {
   const auto& formats = ExportFormats();
   return *std::find_if(formats.begin(), formats.end(),
                        [format](const PictureFormatInfo& info) { return info.format == format; });
+}
+
+const PictureFormatInfo* FormatNamedBy(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  if (extension.empty()) return nullptr;
+  extension.erase(0, 1);
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  for (const PictureFormatInfo& info : ExportFormats()) {
+    if (extension == info.extension || extension == info.otherExtension) return &info;
+  }
+  return nullptr;
+}
+
+std::string PathWithFormatExtension(const std::string& path, PictureFormat format) {
+  const PictureFormatInfo* named = FormatNamedBy(path);
+  if (named && named->format == format) return path;
+  return path + "." + FormatInfo(format).extension;
 }
 
 std::string WritePictureFile(const Picture& picture, const std::string& path,
@@ -82,7 +96,7 @@ bool ExportPicture(const std::shared_ptr<Picture>& picture) {
   const Picture& source = NotNil(picture);
   ExportChoice choice{SuggestedFileName(), PictureFormat::kPng};
   if (!CurrentUserInteraction().ChooseExportFile(choice)) return false;
-  std::string path = WithExtension(choice.path, choice.format);
+  std::string path = PathWithFormatExtension(choice.path, choice.format);
   std::string failure = WritePictureFile(source, path, choice.format);
   if (failure.empty()) return true;
   MsgBox("The picture could not be saved as \"" + path + "\": " + failure + ".");

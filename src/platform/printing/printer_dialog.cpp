@@ -11,11 +11,9 @@ namespace platform {
 std::shared_ptr<Graphics> OpenPrinterDialog() {
   PrinterSetup setup;
   if (!CurrentUserInteraction().ChoosePrinter(setup)) return nullptr;
-  auto surface = std::make_unique<PrinterSurface>(std::move(setup.Data().printer));
-  if (!surface->Failure().empty()) {
-    MsgBox(surface->Failure());
-    return nullptr;
-  }
+  auto surface = std::make_unique<PrinterSurface>(std::move(setup.Data()));
+  // A job that cannot start says why as it goes.
+  if (!surface->Failure().empty()) return nullptr;
   return std::make_shared<Graphics>(std::move(surface));
 }
 

@@ -24,43 +24,49 @@ double FitOnPaper(const QRectF& paper) {
   return std::clamp(std::min(across, down), 0.01, 1.0);
 }
 
+std::string Pages(int32_t count) {
+  return std::to_string(count) + (count == 1 ? " page" : " pages");
+}
+
 }  // namespace
 
-PrinterSurface::PrinterSurface(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {
-  device_ = printer_.get();
-  if (printer_->outputFormat() == QPrinter::PdfFormat) {
-    file_ = std::make_unique<FileReplacement>(printer_->outputFileName().toStdString());
+PrinterSurface::PrinterSurface(PrinterSetupData setup)
+    : printer_(std::move(setup.printer)), chosenPrinter_(std::move(setup.chosenPrinter)) {
+  if (printer_->printRange() == QPrinter::PageRange) chosenPages_ = printer_->pageRanges();
+  if (!chosenPrinter_.isEmpty()) {
+    // Asked for a printer it does not know, the QPrinter keeps whatever it had before.
+    if (printer_->outputFormat() != QPrinter::NativeFormat ||
+        printer_->printerName() != chosenPrinter_) {
+      failure_ = FailureMessage("");
+      return;
+    }
+  } else {
+    outputPath_ = printer_->outputFileName().toStdString();
+    file_ = std::make_unique<FileReplacement>(outputPath_);
     if (!file_->Failure().empty()) {
       failure_ = FailureMessage(file_->Failure());
       return;
     }
-    documentBuffer_.open(QIODevice::WriteOnly);
-    pdfWriter_ = std::make_unique<QPdfWriter>(&documentBuffer_);
-    pdfWriter_->setPageLayout(printer_->pageLayout());
-    pdfWriter_->setResolution(printer_->resolution());
-    pdfWriter_->setPdfVersion(printer_->pdfVersion());
-    pdfWriter_->setTitle(printer_->docName());
-    pdfWriter_->setCreator(printer_->creator());
-    device_ = pdfWriter_.get();
+    // The printer's own PDF engine, unlike a PDF writer, honours the chosen colour mode.
+    document_ = std::make_unique<CapturedOutput>();
+    if (!document_->Failure().empty()) {
+      failure_ = FailureMessage(document_->Failure());
+      return;
+    }
+    printer_->setOutputFileName(QString::fromStdString(document_->Path()));
   }
-  QRectF paper = device_->pageLayout().fullRect(QPageLayout::Point);
+  QRectF paper = printer_->pageLayout().fullRect(QPageLayout::Point);
   double fit = FitOnPaper(paper);
   // The free area, centred; paper it does not fit gets it made smaller, with a margin all round.
   double side = std::max(0.0, (paper.width() - kPrintableWidth * fit) / 2.0);
   double topAndBottom = std::max(0.0, (paper.height() - kPrintableHeight * fit) / 2.0);
-  device_->setPageMargins(QMarginsF(side, topAndBottom, side, topAndBottom), QPageLayout::Point);
+  printer_->setPageMargins(QMarginsF(side, topAndBottom, side, topAndBottom), QPageLayout::Point);
   // Drawing may go on past the free area into the right and bottom margins, up to the paper's
   // edges, so that a picture placed a little to the right still prints whole.
   width_ = static_cast<int64_t>(std::floor((paper.width() - side) / fit));
   height_ = static_cast<int64_t>(std::floor((paper.height() - topAndBottom) / fit));
-  if (!painter_.begin(device_)) {
-    failure_ = FailureMessage("");
-    return;
-  }
-  // The PDF engine would otherwise store pictures as JPEG and blur a plot's lines and labels.
-  painter_.setRenderHint(QPainter::LosslessImageRendering);
-  double devicePerUnit = device_->logicalDpiX() / 72.0 * fit;
-  painter_.scale(devicePerUnit, devicePerUnit);
+  devicePerUnit_ = printer_->logicalDpiX() / 72.0 * fit;
+  if (OnChosenPage()) Start();
 }
 
 PrinterSurface::~PrinterSurface() {
@@ -73,41 +79,72 @@ PrinterSurface::~PrinterSurface() {
   }
 }
 
-std::string PrinterSurface::End() {
-  if (!painter_.isActive()) return "";
-  const bool ended = painter_.end();
-  if (!file_) {
-    return ended && printer_->printerState() != QPrinter::Error ? "" : FailureMessage("");
+bool PrinterSurface::OnChosenPage() const {
+  return chosenPages_.isEmpty() || chosenPages_.contains(page_);
+}
+
+void PrinterSurface::Start() {
+  started_ = true;
+  if (!painter_.begin(printer_.get())) {
+    failure_ = FailureMessage("");
+    return;
   }
-  if (!ended) return FailureMessage("");
-  std::string reason =
-      file_->Commit(std::string_view(document_.constData(), static_cast<size_t>(document_.size())));
+  // The PDF engine would otherwise store pictures as JPEG and blur a plot's lines and labels.
+  painter_.setRenderHint(QPainter::LosslessImageRendering);
+  painter_.scale(devicePerUnit_, devicePerUnit_);
+}
+
+std::string PrinterSurface::End() {
+  if (painter_.isActive() && !painter_.end() && failure_.empty()) failure_ = FailureMessage("");
+  if (!failure_.empty()) return failure_;
+  if (!started_) return NothingPrinted();
+  if (!file_) return printer_->printerState() == QPrinter::Error ? FailureMessage("") : "";
+  std::string contents;
+  std::string reason = document_->Collect(contents);
+  if (reason.empty()) reason = file_->Commit(contents);
   return reason.empty() ? "" : FailureMessage(reason);
+}
+
+std::string PrinterSurface::NothingPrinted() const {
+  const int32_t first = chosenPages_.firstPage();
+  const int32_t last = chosenPages_.lastPage();
+  const std::string chosen = first == last ? "page " + std::to_string(first) + " was chosen"
+                                           : "pages " + std::to_string(first) + " to " +
+                                                 std::to_string(last) + " were chosen";
+  return "Nothing was printed: " + chosen + ", but the document has " + Pages(page_) + ".";
 }
 
 std::string PrinterSurface::FailureMessage(const std::string& reason) const {
   if (!file_) {
-    return "Could not print: the printer \"" + printer_->printerName().toStdString() +
+    return "Could not print: the printer \"" + chosenPrinter_.toStdString() +
            "\" cannot be reached.";
   }
-  return "Could not print: the file \"" + printer_->outputFileName().toStdString() +
-         "\" could not be written" + (reason.empty() ? "" : ": " + reason) + ".";
+  return "Could not print: the file \"" + outputPath_ + "\" could not be written" +
+         (reason.empty() ? "" : ": " + reason) + ".";
 }
 
 void PrinterSurface::Fill(int64_t left, int64_t top, int64_t right, int64_t bottom, QRgb pixel) {
+  if (!painter_.isActive() || !OnChosenPage()) return;
   painter_.fillRect(QRectF(static_cast<double>(left), static_cast<double>(top),
                            static_cast<double>(right - left), static_cast<double>(bottom - top)),
                     QColor::fromRgb(pixel));
 }
 
 void PrinterSurface::Paint(const std::function<void(QPainter&)>& draw) {
+  if (!painter_.isActive() || !OnChosenPage()) return;
   painter_.save();
   draw(painter_);
   painter_.restore();
 }
 
 void PrinterSurface::NextPage() {
-  device_->newPage();
+  ++page_;
+  if (!OnChosenPage() || !failure_.empty()) return;
+  if (!started_) {
+    Start();
+  } else if (painter_.isActive()) {
+    printer_->newPage();
+  }
 }
 
 }  // namespace platform

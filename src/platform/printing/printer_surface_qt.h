@@ -3,17 +3,18 @@
 // Inside the framework only: a printer's pages as a drawing surface, one point (1/72 inch) per
 // unit, the origin at the top-left of the free area. What is drawn left of or above the origin is
 // cut; to the right and below it reaches the paper's edges.
-#include <QBuffer>
-#include <QByteArray>
-#include <QPagedPaintDevice>
+#include <QPageRanges>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
+#include <QString>
+#include <cstdint>
 #include <memory>
 #include <string>
 
 #include "platform/core/file_replacement.h"
 #include "platform/graphics/drawing_surface_qt.h"
+#include "platform/printing/captured_output.h"
+#include "platform/printing/printer_setup_data_qt.h"
 
 namespace platform {
 
@@ -23,11 +24,12 @@ class PrinterSurface : public DrawingSurface {
   static constexpr int64_t kPrintableWidth = 540;
   static constexpr int64_t kPrintableHeight = 720;
 
-  // Places the free area on the chosen paper and starts the job's first page; Failure() says why
-  // when the job could not be started.
-  explicit PrinterSurface(std::unique_ptr<QPrinter> printer);
-  // Ends the job, which sends it to the printer or writes the file; a job that did not end well
-  // says so in a message.
+  // Places the free area on the chosen paper and starts the job; Failure() says why when it could
+  // not be started. Pages are counted from 1 as they are drawn, and only those in the chosen range
+  // reach the paper: the others are drawn on nothing.
+  explicit PrinterSurface(PrinterSetupData setup);
+  // Ends the job, which sends it to the printer or writes the file; a job that did not end well,
+  // or whose range held none of its pages, says so in a message.
   ~PrinterSurface() override;
 
   const std::string& Failure() const { return failure_; }
@@ -39,20 +41,29 @@ class PrinterSurface : public DrawingSurface {
   void NextPage() override;
 
  private:
+  bool OnChosenPage() const;
+  // Begins the job at its first chosen page, so that a range of later pages leaves no blank ones.
+  void Start();
+  // The message for a range that held none of the job's pages.
+  std::string NothingPrinted() const;
   // The message for a job that failed, with the system's reason where there is one.
   std::string FailureMessage(const std::string& reason) const;
   // "" when the job was printed or written whole, else the message saying why not.
   std::string End();
 
+  // The document is gathered before the printer and the painter: they close it as they go.
+  std::unique_ptr<CapturedOutput> document_;
   std::unique_ptr<QPrinter> printer_;
+  QString chosenPrinter_;
   // A PDF file is made in memory and written in one piece at the end, so that a file that cannot
   // be written whole leaves the one before it in place.
+  std::string outputPath_;
   std::unique_ptr<FileReplacement> file_;
-  QByteArray document_;
-  QBuffer documentBuffer_{&document_};
-  std::unique_ptr<QPdfWriter> pdfWriter_;
-  QPagedPaintDevice* device_ = nullptr;
   QPainter painter_;
+  QPageRanges chosenPages_;  // empty: all of them
+  int32_t page_ = 1;
+  bool started_ = false;
+  double devicePerUnit_ = 1.0;
   int64_t width_ = 0;
   int64_t height_ = 0;
   std::string failure_;

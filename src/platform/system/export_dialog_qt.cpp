@@ -1,23 +1,23 @@
 #include "platform/system/export_dialog_qt.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
 #include <algorithm>
+#include <string>
 
+#include "platform/core/user_interaction.h"
 #include "platform/graphics/picture_export.h"
+#include "platform/windows/window_last_worked_in_qt.h"
 
 namespace platform {
 namespace {
 
 QString FilterFor(const PictureFormatInfo& info) {
-  QString extension = QString::fromLatin1(info.extension);
-  QString patterns = "*." + extension;
-  if (info.format == PictureFormat::kJpeg) patterns += " *.jpeg";
-  if (info.format == PictureFormat::kTiff) patterns += " *.tiff";
+  QString patterns = "*." + QString::fromLatin1(info.extension);
+  if (*info.otherExtension) patterns += " *." + QString::fromLatin1(info.otherExtension);
   return QString::fromLatin1(info.name) + " (" + patterns + ")";
 }
 
@@ -26,47 +26,46 @@ const PictureFormatInfo& FormatOfFilter(const QStringList& filters, const QStrin
   return ExportFormats()[static_cast<size_t>(std::max<qsizetype>(0, filters.indexOf(filter)))];
 }
 
-// The format an extension the user typed names, if any.
-const PictureFormatInfo* FormatOfExtension(const QString& extension) {
-  QString typed = extension.toLower();
-  if (typed == "jpeg") typed = "jpg";
-  if (typed == "tiff") typed = "tif";
-  for (const PictureFormatInfo& info : ExportFormats()) {
-    if (typed == QLatin1String(info.extension)) return &info;
-  }
-  return nullptr;
-}
-
 QString StartFolder() {
   QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   return QDir(pictures).exists() ? pictures : QDir::homePath();
 }
 
+// Asked here rather than by the dialog, which knows only the name typed, not the one written.
+bool MayReplace(const std::string& path) {
+  if (!QFileInfo::exists(QString::fromStdString(path))) return true;
+  std::string name = QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+  return MsgBox("\"" + name + "\" already exists. Do you want to replace it?", kMsgBoxYesNoQuestion,
+                "Save Picture") == kMsgBoxYes;
+}
+
 }  // namespace
 
 bool RunQtExportDialog(ExportChoice& choice) {
-  QFileDialog dialog(QApplication::activeWindow(), "Save Picture", StartFolder());
+  QFileDialog dialog(WindowLastWorkedIn(), "Save Picture", StartFolder());
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite);
   QStringList filters;
   for (const PictureFormatInfo& info : ExportFormats()) filters << FilterFor(info);
   dialog.setNameFilters(filters);
   dialog.selectNameFilter(FilterFor(FormatInfo(choice.format)));
-  dialog.setDefaultSuffix(FormatInfo(choice.format).extension);
   dialog.selectFile(QString::fromStdString(choice.path));
-  // A name typed without an extension takes the extension of the format chosen in the list.
-  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                   [&dialog, filters](const QString& filter) {
-                     dialog.setDefaultSuffix(FormatOfFilter(filters, filter).extension);
-                   });
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-  QString path = dialog.selectedFiles().first();
-  choice.path = path.toStdString();
-  // An extension the user typed names the format, whatever the list shows.
-  const PictureFormatInfo* typed = FormatOfExtension(QFileInfo(path).suffix());
-  choice.format =
-      typed ? typed->format : FormatOfFilter(filters, dialog.selectedNameFilter()).format;
-  return true;
+  for (;;) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    QString typed = dialog.selectedFiles().first();
+    // An extension the user typed names the format, whatever the list shows.
+    const PictureFormatInfo* named = FormatNamedBy(typed.toStdString());
+    PictureFormat format =
+        named ? named->format : FormatOfFilter(filters, dialog.selectedNameFilter()).format;
+    std::string path = PathWithFormatExtension(typed.toStdString(), format);
+    if (MayReplace(path)) {
+      choice = {path, format};
+      return true;
+    }
+    // Back to the dialog, in the folder and with the name as the user left them.
+    dialog.selectFile(typed);
+  }
 }
 
 }  // namespace platform

@@ -2,7 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <climits>
+
+#include "platform/windows/window_qt.h"
 
 namespace platform {
 namespace {
@@ -15,6 +19,14 @@ QString PlainCaption(const QAbstractButton& button) {
   return QString(button.text()).remove(u'&');
 }
 
+// The label that shows the box's text.
+const QLabel* TextLabel(const QMessageBox& box) {
+  for (const QLabel* label : box.findChildren<QLabel*>()) {
+    if (label->text() == box.text()) return label;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 std::optional<ModalBoxView> FrontModalBox() {
@@ -22,13 +34,25 @@ std::optional<ModalBoxView> FrontModalBox() {
   if (!box) return std::nullopt;
   ModalBoxView view;
   view.title = box->windowTitle().toStdString();
-  view.text = box->text().toStdString();
+  // As a person reads it: the box may break long words with spaces that show nothing.
+  view.text = QString(box->text()).remove(QChar(0x200B)).toStdString();
   for (QAbstractButton* button : box->buttons()) {
     view.buttons.push_back(PlainCaption(*button).toStdString());
     view.buttonIcons = view.buttonIcons || !button->icon().isNull();
   }
-  view.width = box->width();
   view.titleTextWidth = box->fontMetrics().horizontalAdvance(box->windowTitle());
+  view.left = box->x();
+  view.top = box->y();
+  view.width = box->width();
+  view.height = box->height();
+  view.owner = WindowOfWidget(box->parentWidget());
+  if (const QLabel* label = TextLabel(*box)) {
+    view.textRoom = label->width();
+    view.widestTextLine =
+        label->fontMetrics()
+            .boundingRect(QRect(0, 0, label->width(), INT_MAX / 2), Qt::TextWordWrap, label->text())
+            .width();
+  }
   return view;
 }
 

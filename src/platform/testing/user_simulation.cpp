@@ -20,14 +20,21 @@
 namespace platform {
 namespace {
 
-// The Qt key for a typed character: named keys for the control characters, otherwise the
-// character's own (upper-case) code, as a keyboard reports it.
-std::pair<int, QString> KeyFor(char32_t character) {
+// A key as a keyboard reports it: its Qt key, the text it types and the modifiers it carries.
+struct KeyPress {
+  int key;
+  QString text;
+  Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
+// The key for a typed character: named keys for the control characters (the keypad's Enter with
+// the keypad modifier a keypad key carries), otherwise the character's own (upper-case) code.
+KeyPress KeyFor(char32_t character) {
   switch (character) {
     case U'\r':
       return {Qt::Key_Return, QStringLiteral("\r")};
     case U'\n':
-      return {Qt::Key_Enter, QStringLiteral("\r")};
+      return {Qt::Key_Enter, QStringLiteral("\r"), Qt::KeypadModifier};
     case U'\b':
       return {Qt::Key_Backspace, QStringLiteral("\b")};
     case U'\t':
@@ -52,9 +59,19 @@ void SendKey(QWidget& target, int key, const QString& text, Qt::KeyboardModifier
 
 void TypeInto(QWidget& target, const std::string& keys) {
   for (char32_t character : QString::fromStdString(keys).toUcs4()) {
-    auto [key, text] = KeyFor(character);
-    SendKey(target, key, text, Qt::NoModifier);
+    const KeyPress press = KeyFor(character);
+    SendKey(target, press.key, press.text, press.modifiers);
   }
+}
+
+void SendShiftTab(QWidget& target) {
+  SendKey(target, Qt::Key_Backtab, QStringLiteral("\t"), Qt::ShiftModifier);
+}
+
+// The widget a key pressed in the window goes to: its focused control, or the window itself.
+QWidget& KeyTarget(WindowWidget& window) {
+  QWidget* focused = window.focusWidget();
+  return focused ? *focused : window;
 }
 
 // What a real (spontaneous) press does before the widget sees it, and a sent one does not: the
@@ -89,6 +106,28 @@ WindowWidget& WidgetOrNil(const std::shared_ptr<Window>& window) {
   return *widget;
 }
 
+// Input is held back while the background task runs, as Qt holds a person's keys and clicks back
+// there; what else the window system sends is delivered.
+std::shared_ptr<void> ScheduleFromEventLoop(bool isInput, std::function<void()> action,
+                                            int32_t delayMilliseconds) {
+  auto* timer = new QTimer();
+  timer->setSingleShot(true);
+  QObject::connect(timer, &QTimer::timeout, timer, [timer, isInput, action = std::move(action)] {
+    if (isInput && InBackgroundTask()) {
+      timer->start(1);
+      return;
+    }
+    RunReportingExceptions(action);
+  });
+  timer->start(std::max(delayMilliseconds, 0));
+  // Deleted later: the handle may be dropped by the action itself, while the timer is signalling.
+  return std::shared_ptr<void>(timer, [](void* pending) {
+    auto* dropped = static_cast<QTimer*>(pending);
+    dropped->stop();
+    dropped->deleteLater();
+  });
+}
+
 }  // namespace
 
 void TypeText(const std::shared_ptr<TextArea>& field, const std::string& keys) {
@@ -108,7 +147,7 @@ void ComposeText(const std::shared_ptr<TextArea>& field, const std::string& text
 }
 
 void PressShiftTab(const std::shared_ptr<TextArea>& field) {
-  SendKey(NotNil(field).Data().Widget(), Qt::Key_Backtab, QStringLiteral("\t"), Qt::ShiftModifier);
+  SendShiftTab(NotNil(field).Data().Widget());
 }
 
 void PasteText(const std::shared_ptr<TextArea>& field, const std::string& text) {
@@ -127,9 +166,11 @@ void PressMouseOnCanvas(const std::shared_ptr<Canvas>& canvas, int32_t x, int32_
 }
 
 void PressKeyInWindow(const std::shared_ptr<Window>& window, const std::string& key) {
-  WindowWidget& widget = WidgetOrNil(window);
-  QWidget* focused = widget.focusWidget();
-  TypeInto(focused ? *focused : widget, key);
+  TypeInto(KeyTarget(WidgetOrNil(window)), key);
+}
+
+void PressShiftTabInWindow(const std::shared_ptr<Window>& window) {
+  SendShiftTab(KeyTarget(WidgetOrNil(window)));
 }
 
 void ClickInWindow(const std::shared_ptr<Window>& window, int32_t x, int32_t y) {
@@ -157,28 +198,44 @@ void ActivateWindow(const std::shared_ptr<Window>& window) {
   if (!widget.isActiveWindow()) QApplication::setActiveWindow(&widget);
 }
 
+void MinimizeWindow(const std::shared_ptr<Window>& window) {
+  WindowWidget& widget = WidgetOrNil(window);
+  widget.setWindowState(widget.windowState() | Qt::WindowMinimized);
+  QCoreApplication::processEvents();
+}
+
+WindowLook LookOfWindow(const std::shared_ptr<Window>& window) {
+  const WindowWidget& widget = WidgetOrNil(window);
+  const Qt::WindowFlags flags = widget.windowFlags();
+  WindowLook look;
+  look.shown = widget.isVisible();
+  look.minimized = widget.isMinimized();
+  look.active = widget.isActiveWindow();
+  look.titleBar = !flags.testFlag(Qt::FramelessWindowHint);
+  look.closeBox = look.titleBar && flags.testFlag(Qt::WindowCloseButtonHint);
+  look.minimizeBox = look.titleBar && flags.testFlag(Qt::WindowMinimizeButtonHint);
+  look.maximizeBox = look.titleBar && flags.testFlag(Qt::WindowMaximizeButtonHint);
+  look.resizable = widget.minimumSize() != widget.maximumSize();
+  look.menuBar = widget.MenuBarWidget() && widget.MenuBarWidget()->isVisible();
+  look.left = widget.x();
+  look.top = widget.y();
+  look.width = widget.width();
+  look.height = widget.height();
+  return look;
+}
+
 void ProcessPendingEvents() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 std::shared_ptr<void> RunFromEventLoop(std::function<void()> action, int32_t delayMilliseconds) {
-  auto* timer = new QTimer();
-  timer->setSingleShot(true);
-  QObject::connect(timer, &QTimer::timeout, timer, [timer, action = std::move(action)] {
-    if (InBackgroundTask()) {
-      timer->start(1);
-      return;
-    }
-    RunReportingExceptions(action);
-  });
-  timer->start(std::max(delayMilliseconds, 0));
-  // Deleted later: the handle may be dropped by the action itself, while the timer is signalling.
-  return std::shared_ptr<void>(timer, [](void* pending) {
-    auto* dropped = static_cast<QTimer*>(pending);
-    dropped->stop();
-    dropped->deleteLater();
-  });
+  return ScheduleFromEventLoop(/*isInput=*/true, std::move(action), delayMilliseconds);
+}
+
+std::shared_ptr<void> RunAsWindowSystemEvent(std::function<void()> action,
+                                             int32_t delayMilliseconds) {
+  return ScheduleFromEventLoop(/*isInput=*/false, std::move(action), delayMilliseconds);
 }
 
 std::shared_ptr<Picture> CaptureWindowContent(const std::shared_ptr<Window>& window) {
@@ -194,6 +251,13 @@ std::shared_ptr<Picture> CaptureWindowContent(const std::shared_ptr<Window>& win
   picture->Data().image =
       content.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
   for (qsizetype i = 0; i < fields.size(); ++i) fields[i]->setCursorWidth(caretWidths[i]);
+  return picture;
+}
+
+std::shared_ptr<Picture> CaptureWindow(const std::shared_ptr<Window>& window) {
+  auto picture = std::make_shared<Picture>(0, 0);
+  picture->Data().image =
+      WidgetOrNil(window).grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
   return picture;
 }
 

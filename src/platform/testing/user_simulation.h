@@ -42,6 +42,10 @@ void PressMouseOnCanvas(const std::shared_ptr<Canvas>& canvas, int32_t x, int32_
 // the window's focused control, or to the window itself when none has the focus.
 void PressKeyInWindow(const std::shared_ptr<Window>& window, const std::string& key);
 
+// Shift+Tab pressed while the window is frontmost, as PressShiftTab does, on whatever control has
+// the focus (or the window itself when none has it).
+void PressShiftTabInWindow(const std::shared_ptr<Window>& window);
+
 // Presses and releases the mouse button at (x, y) pixels from the top-left of the window's content
 // area, on whatever lies there.
 void ClickInWindow(const std::shared_ptr<Window>& window, int32_t x, int32_t y);
@@ -52,6 +56,29 @@ void CloseByCloseBox(const std::shared_ptr<Window>& window);
 // Brings the window to the front and makes it the active window (it must be shown).
 void ActivateWindow(const std::shared_ptr<Window>& window);
 
+// The title bar's minimize button pressed: the window goes out of sight but stays shown.
+void MinimizeWindow(const std::shared_ptr<Window>& window);
+
+// A window as the person and the window manager see it from outside.
+struct WindowLook {
+  bool shown = false;
+  bool minimized = false;
+  bool active = false;  // the one the keyboard goes to
+  // What the window asks the window manager for: a title bar, and on it these buttons.
+  bool titleBar = false;
+  bool closeBox = false;
+  bool minimizeBox = false;
+  bool maximizeBox = false;
+  bool resizable = false;  // false when its smallest and largest sizes are the same
+  bool menuBar = false;
+  // Where it lies on the screen, in pixels: its own edge included, the window manager's frame not.
+  int32_t left = 0;
+  int32_t top = 0;
+  int32_t width = 0;
+  int32_t height = 0;
+};
+WindowLook LookOfWindow(const std::shared_ptr<Window>& window);
+
 // Delivers every pending event, deferred deletions included.
 void ProcessPendingEvents();
 
@@ -61,7 +88,16 @@ void ProcessPendingEvents();
 // is. Dropping the returned handle before the action ran cancels it.
 std::shared_ptr<void> RunFromEventLoop(std::function<void()> action, int32_t delayMilliseconds = 0);
 
+// Runs the action from the event loop as the window system delivers what is not a person's input
+// (a close request from the window manager, say): unlike RunFromEventLoop it is not held back
+// while the background task runs, as Qt delivers such events there too. The handle is
+// RunFromEventLoop's.
+std::shared_ptr<void> RunAsWindowSystemEvent(std::function<void()> action,
+                                             int32_t delayMilliseconds = 0);
+
 // The window's content area as it is drawn now, for tests that look at pixels.
 std::shared_ptr<Picture> CaptureWindowContent(const std::shared_ptr<Window>& window);
+// The whole window as it is drawn now: menu bar, content and its own edge.
+std::shared_ptr<Picture> CaptureWindow(const std::shared_ptr<Window>& window);
 
 }  // namespace platform

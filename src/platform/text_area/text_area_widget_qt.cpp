@@ -139,8 +139,13 @@ void TextAreaWidget::insertFromMimeData(const QMimeData* source) {
   if (isReadOnly() || !source || !source->hasText()) return;
   QString text = WithLineBreaks(source->text(), QStringLiteral("\n"));
   if (!multiline) text = text.section(u'\n', 0, 0);
-  text.truncate(IndexOfCharacter(text, Room()));
   if (text.isEmpty()) return;
+  // Whole or not at all: cut to the limit, "123" pasted into a field of two characters would
+  // stand as "12" without a word, and be taken for what the person meant.
+  if (CharacterCount(text) > Room()) {
+    Beep();
+    return;
+  }
   if (int64_t{KeptCharacters()} + CharacterCount(text) > TextArea::kMostCharactersAfterPaste) {
     MsgBox("This text is too long to paste: a field holds at most " +
            std::to_string(TextArea::kMostCharactersAfterPaste) + " characters.");

@@ -11,7 +11,7 @@ namespace platform {
 
 // Runs every typed key past the TextArea's KeyDown event before the text sees it, and holds the
 // typing rules that Qt does not have: the character limit, single-line areas, and pasting as
-// plain text with the limit applied.
+// plain text, refused whole when it does not fit the limit.
 class TextAreaWidget : public QTextEdit {
  public:
   explicit TextAreaWidget(std::shared_ptr<ControlLink> link);

@@ -161,6 +161,9 @@ void Window::ShowWidget() {
   if (widget->isVisible()) widget->raise();
   if (place) PlaceWindow(*widget, frame_, {givenLeft_, givenTop_});
   placed_ = placed_ || place;
+  // A minimized window stays minimized through show() and activateWindow(): without a panel to
+  // restore it from, the person would be left with nothing on the screen.
+  widget->setWindowState(widget->windowState() & ~Qt::WindowMinimized);
   widget->show();
   widget->activateWindow();
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/windows/window.h"
+#include "platform/windows/window_last_worked_in_qt.h"
 #include "platform/windows/window_widget_qt.h"
 
 namespace platform {
@@ -47,13 +48,6 @@ QMargins DocumentFrameExtents(const std::vector<WindowWidget*>& shownDocuments) 
     }
   }
   return {};
-}
-
-// The document window a box belongs to: the active one, as the box comes from its menu.
-const QWidget* ActiveDocumentWindow() {
-  auto* active = dynamic_cast<WindowWidget*>(QApplication::activeWindow());
-  if (!active || !active->isVisible() || !active->Owner()) return nullptr;
-  return active->Owner()->Frame() == kDocumentWindowFrame ? active : nullptr;
 }
 
 bool FrameKnown(const QWidget& widget) {
@@ -98,7 +92,8 @@ void PlaceWindow(WindowWidget& widget, int32_t frame, ScreenPoint given) {
     place = KeptOnScreen(given, frameWidth, frame == kBoxWindowFrame ? frameHeight : titleHeight,
                          available);
   } else if (frame == kBoxWindowFrame) {
-    const QWidget* owner = ActiveDocumentWindow();
+    // The box comes from the menu or a key of the window the person works in.
+    const QWidget* owner = WindowLastWorkedIn();
     place = CentredPlace(owner ? ToScreenRect(owner->frameGeometry()) : available, frameWidth,
                          frameHeight, available);
   } else {

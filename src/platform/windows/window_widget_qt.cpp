@@ -4,14 +4,29 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "platform/controls/key_translation_qt.h"
 #include "platform/core/event_loop.h"
 #include "platform/windows/window.h"
+#include "platform/windows/window_last_worked_in_qt.h"
 
 namespace platform {
 namespace {
 constexpr int kEdgeWidth = 1;
+
+// No handler may start while the background task runs, so a close request arriving then waits,
+// as a person's keys and clicks wait in Qt, until the handler that called the task has returned.
+void RequestCloseOnceNoHandlerRuns(std::shared_ptr<WindowLink> link, QObject* context) {
+  if (InBackgroundTask()) {
+    QTimer::singleShot(0, context, [link = std::move(link), context]() mutable {
+      RequestCloseOnceNoHandlerRuns(std::move(link), context);
+    });
+    return;
+  }
+  if (Window* owner = link->window) owner->RequestCloseByUser();
+}
+
 }  // namespace
 
 WindowContentWidget::WindowContentWidget(std::shared_ptr<WindowLink> link)
@@ -68,11 +83,9 @@ void WindowWidget::paintEvent(QPaintEvent* event) {
 
 void WindowWidget::closeEvent(QCloseEvent* event) {
   // The framework never closes this widget through Qt: a close event is a request from the user,
-  // which the window carries out (or not) by its own rules. While the background task runs no
-  // handler may start, so the request is dropped then.
+  // which the window carries out (or not) by its own rules.
   event->ignore();
-  Window* owner = link_->window;
-  if (owner && !InBackgroundTask()) owner->RequestCloseByUser();
+  RequestCloseOnceNoHandlerRuns(link_, this);
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent* event) {
@@ -90,6 +103,7 @@ void WindowWidget::keyPressEvent(QKeyEvent* event) {
 
 void WindowWidget::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) NoteWindowWorkedIn(*this);
   Window* owner = link_->window;
   if (event->type() != QEvent::ActivationChange || !owner || InBackgroundTask()) return;
   owner->DispatchEvent(isActiveWindow() ? "Activate" : "Deactivate");

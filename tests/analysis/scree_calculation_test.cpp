@@ -111,11 +111,12 @@ TEST_F(ScreeCalculationTest, CountOutsideThreeToNinetyNineChangesNothing) {
   }
 }
 
-// The count is read as a whole number: ninety-nine variables, or a little more, are the most.
+// The count is read as a whole number, from the start of what the field holds, blanks and all:
+// ninety-nine variables, or a little more, are the most.
 TEST_F(ScreeCalculationTest, NinetyNineVariablesAreTheMost) {
   std::string eigenvalues;
   for (int32_t i = 99; i >= 1; --i) eigenvalues += std::to_string(i) + ".5\r";
-  for (const char* count : {"99", "99.9"}) {
+  for (const char* count : {"99", "99.9", " 99", "99 variables"}) {
     EXPECT_EQ(Calculate(count, eigenvalues).messages, Texts{}) << count;
     EXPECT_EQ(Module1::gN, 99);
   }

@@ -106,6 +106,19 @@ TEST_F(DescriptionWndTest, TheMainWindowShowsItFromTheDescriptionItemAndTheQuest
   EXPECT_EQ(OpenHelpWindow(), opened);
 }
 
+// The help text is read-only: typed keys, Return among them, and a paste leave it as it was,
+// without a beep.
+TEST_F(DescriptionWndTest, TypingOrPastingIntoTheHelpTextChangesNothing) {
+  std::shared_ptr<platform::TextArea> help = ShownInFront()->DescribeFld2();
+  help->SetFocus();
+  help->SetSelStart(10);
+  platform::TypeText(help, "typed\r\b\x7F");
+  platform::PasteText(help, "pasted");
+  EXPECT_EQ(help->Text(), kHelpText);
+  ExpectBoldOpening(help);
+  EXPECT_EQ(User().beeps, 0);
+}
+
 // Print goes straight to the dialog; cancelled, it says nothing. Whatever part the reader has
 // scrolled to or selected, the whole text prints from its title on, in Times with its bold opening.
 TEST_F(DescriptionWndTest, PrintPrintsTheWholeHelpTextWhateverIsScrolledOrSelected) {
@@ -124,9 +137,12 @@ TEST_F(DescriptionWndTest, PrintPrintsTheWholeHelpTextWhateverIsScrolledOrSelect
 
   EXPECT_EQ(testing_support::PdfPageCount(path), 2);
   EXPECT_EQ(testing_support::Ink(testing_support::PdfText(path)), testing_support::Ink(kHelpText));
-  // Paragraphs wrap at the free area's full width, half an inch in on a Letter page.
+  // Paragraphs wrap at the free area's full width, half an inch in on a Letter page; the second
+  // page holds the caution, the references and the notices.
   EXPECT_TRUE(
       testing_support::MatchesSnapshot(testing_support::RenderPdfPage(path, 1), "printed-help"));
+  EXPECT_TRUE(
+      testing_support::MatchesSnapshot(testing_support::RenderPdfPage(path, 2), "printed-help-2"));
 
   EXPECT_EQ(help->Text(), kHelpText);
   EXPECT_EQ(help->SelStart(), 4000);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <iterator>
+#include <limits>
 #include <memory>
 #include <string>
 #include <utility>
@@ -86,6 +87,23 @@ const std::vector<DrawingCase>& DrawingCases() {
          }
          Module1::newlinecolor = 0;
        }},
+      // A back colour set after a gradient replaces it.
+      {"graph-frame-only", 200, 150,
+       [](GxLineGraph& g) {
+         g.SetBackGradient(RGB(0, 0, 250), RGB(250, 0, 0), 1);
+         g.SetBackColor(RGB(255, 255, 255));
+         g.SetLegend(0);
+         g.SetXRange(0.0, 10.0);
+         g.SetYRange(0.0, 8.0);
+       }},
+      // An entry wider than the row still opens a row of its own, leaving the first one empty;
+      // the next, which fits, does not share it.
+      {"graph-legend-rows", 160, 300,
+       [](GxLineGraph& g) {
+         g.NewLine("WWWWWWWW", RGB(255, 0, 0));
+         g.NewLine("WWWW", RGB(0, 128, 0));
+         g.NewLine("WWWW", RGB(0, 0, 255));
+       }},
       {"graph-degenerate-ranges", 200, 150,
        [](GxLineGraph& g) {
          g.SetLegend(0);
@@ -104,19 +122,29 @@ const std::vector<DrawingCase>& DrawingCases() {
 // The legend above, right, below (with a long label that opens a second row) and left; a
 // gradient from each edge, on a picture so small that it lies wholly in the margins.
 const std::vector<DrawingCase>& PositionCases() {
-  static std::vector<DrawingCase> cases;
-  for (int32_t position = 1; cases.size() < 8; ++position) {
-    cases.push_back({"graph-legend-" + std::to_string(position), position == 3 ? 240 : 400, 300,
-                     [position](GxLineGraph& g) {
-                       g.SetLegend(position);
-                       AddSeries(g);
-                       if (position == 3) g.NewLine("A longer label", RGB(255, 0, 255));
-                     }});
-    cases.push_back(
-        {"graph-gradient-" + std::to_string(position), 60, 40, [position](GxLineGraph& g) {
-           g.SetBackGradient(RGB(0, 0, 250), RGB(250, 0, 0), position);
-         }});
-  }
+  static const std::vector<DrawingCase> cases = [] {
+    std::vector<DrawingCase> made;
+    for (int32_t position = 1; position <= 4; ++position) {
+      made.push_back({"graph-legend-" + std::to_string(position), position == 3 ? 240 : 400, 300,
+                      [position](GxLineGraph& g) {
+                        g.SetLegend(position);
+                        AddSeries(g);
+                        if (position == 3) g.NewLine("A longer label", RGB(255, 0, 255));
+                      }});
+      made.push_back(
+          {"graph-gradient-" + std::to_string(position), 60, 40, [position](GxLineGraph& g) {
+             g.SetBackGradient(RGB(0, 0, 250), RGB(250, 0, 0), position);
+           }});
+    }
+    // Any other position puts the column at the left, as 4 does.
+    for (int32_t other : {5, -1}) {
+      made.push_back({"graph-legend-4", 400, 300, [other](GxLineGraph& g) {
+                        g.SetLegend(other);
+                        AddSeries(g);
+                      }});
+    }
+    return made;
+  }();
   return cases;
 }
 
@@ -144,6 +172,94 @@ TEST(GxLineGraphDrawing, PointsAndLinesDrawnLaterLandAtTheirOffsetsFromTheAxesCo
   graph->SetPointRadius(0);
   graph->PlotPoint(RGB(0, 128, 0), 50, 50);  // no marker without a radius
   EXPECT_TRUE(testing_support::MatchesSnapshot(picture, "graph-drawn-later"));
+}
+
+// DrawGraph widens the margins in place: a second rendering of the same graph starts from the
+// first one's margins and adds the room of the axis titles, the legend and the y labels again.
+TEST(GxLineGraphDrawing, EveryRenderingAddsItsRoomToTheMarginsAgain) {
+  for (int32_t position = 1; position <= 4; ++position) {
+    SCOPED_TRACE("legend " + std::to_string(position));
+    auto graph = std::make_shared<GxLineGraph>();
+    graph->SetLegend(position);
+    graph->SetLabelAxes(true);
+    graph->SetAxisLabels("Factor", "Eigenvalue");
+    AddSeries(*graph);
+    graph->DrawGraph(400, 300);
+    const GxLineGraph::Geometry first = graph->GetGeometry();
+    graph->DrawGraph(400, 300);
+    const GxLineGraph::Geometry second = graph->GetGeometry();
+    // A new graph's margins: 20 left, top and right, 30 below.
+    EXPECT_EQ(second.leftSpace - first.leftSpace, first.leftSpace - 20);
+    EXPECT_EQ(second.topSpace - first.topSpace, first.topSpace - 20);
+    EXPECT_EQ(second.rightSpace - first.rightSpace, first.rightSpace - 20);
+    EXPECT_EQ(second.bottomSpace - first.bottomSpace, first.bottomSpace - 30);
+  }
+}
+
+// A point's label goes right of its marker only while it ends inside the plot: one that would end
+// exactly on the plot's right edge goes left of the marker instead.
+TEST(GxLineGraphDrawing, APointLabelThatWouldReachThePlotsRightEdgeGoesLeftOfItsMarker) {
+  constexpr platform::Color kLabel = RGB(255, 0, 0);
+  auto graph = std::make_shared<GxLineGraph>();
+  graph->SetLegend(0);
+  graph->SetXRange(0.0, 10.0);
+  graph->SetYRange(0.0, 0.0);  // every label reads 0.00
+  graph->SetLabelYVals(true);
+  auto picture = graph->DrawGraph(300, 200);
+  const GxLineGraph::Geometry plot = graph->GetGeometry();
+  auto measure = platform::NewPicture(1, 1, 32);
+  measure->Graphics().SetTextSize(9.0);
+  const auto labelWidth = static_cast<int32_t>(measure->Graphics().StringWidth("0.00"));
+  // Radius 1 and a gap of 2 pixels between the marker and its label.
+  const int32_t edge = plot.graphWidth - 3 - labelWidth;
+  const int32_t markerX = plot.leftSpace + edge;
+  auto inked = [&](int32_t left, int32_t right, int32_t top, int32_t bottom) {
+    int32_t count = 0;
+    for (int32_t y = top; y <= bottom; ++y) {
+      for (int32_t x = left; x <= right; ++x) {
+        const platform::Color pixel = picture->PixelColor(x, y);  // smoothed edges are pink
+        count += pixel.Red() - pixel.Green() > 60;
+      }
+    }
+    return count;
+  };
+  const int32_t row = plot.topSpace + plot.graphHeight - 100;  // the marker's centre
+  graph->PlotPoint(kLabel, edge, 100);
+  EXPECT_EQ(inked(markerX + 2, markerX + 2 + labelWidth, row - 10, row + 5), 0);
+  EXPECT_GT(inked(markerX - 2 - labelWidth, markerX - 2, row - 10, row + 5), 0);
+
+  graph->PlotPoint(kLabel, edge - 1, 20);  // one pixel further left it fits on the right
+  EXPECT_GT(inked(markerX + 1, markerX + 1 + labelWidth, row + 70, row + 85), 0);
+}
+
+// Ranges without extent, a single mark, billions of marks, pictures all margin or of no size,
+// and drawing far outside the picture: each still draws, without hanging or failing.
+TEST(GxLineGraphDrawing, DegenerateRangesAndCountsStillDraw) {
+  const int32_t most = std::numeric_limits<int32_t>::max();
+  struct Case {
+    double xMin, xMax, yMin, yMax;
+    int32_t marks, width, height;
+  };
+  for (const Case& c : std::vector<Case>{{5, 5, 3, 3, 4, 300, 200},
+                                         {0, 10, 0, 8, 1, 300, 200},
+                                         {0, 10, 0, 8, 5, 60, 50},
+                                         {0, 10, 0, 8, 5, 0, 0},
+                                         {-1, -1, -1, -1, 0, 300, 200},
+                                         {0, 1e300, 0, 8, most, 300, 200}}) {
+    auto graph = std::make_shared<GxLineGraph>();
+    graph->SetXRange(c.xMin, c.xMax);
+    graph->SetYRange(c.yMin, c.yMax);
+    graph->SetXMarks(c.marks);
+    graph->SetYMarks(c.marks);
+    graph->SetLabelXVals(true);
+    graph->SetLabelYVals(true);
+    const int32_t line = graph->NewLine("a");
+    graph->NewPoint(line, c.xMin, c.yMin);
+    graph->NewPoint(line, c.xMax, c.yMax);
+    EXPECT_EQ(graph->DrawGraph(c.width, c.height)->Width(), c.width);
+    graph->PlotLine(RGB(0, 0, 0), most, -most, -most, most);
+    graph->PlotPoint(RGB(0, 0, 0), most, most);
+  }
 }
 
 // The grid lines that cross the plot area from edge to edge, counted by direction. The frame

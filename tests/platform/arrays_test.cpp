@@ -30,6 +30,18 @@ TEST(ArrayTest, IndicesRunFromZeroToTheUpperBoundThroughEveryRedim) {
   EXPECT_THROW(values.Redim(-2), OutOfBoundsException);
 }
 
+TEST(ArrayTest, InsertAndAppendKeepTheOrder) {
+  Array<int32_t> values;
+  values.Append(1);
+  values.Append(3);
+  values.Insert(1, 2);
+  values.Insert(3, 4);  // one past the end appends
+  ASSERT_EQ(values.Ubound(), 3);
+  for (int32_t i = 0; i <= 3; ++i) EXPECT_EQ(values(i), i + 1);
+  EXPECT_THROW(values.Insert(5, 0), OutOfBoundsException);
+  EXPECT_THROW(values.Insert(-1, 0), OutOfBoundsException);
+}
+
 TEST(Array2DTest, BothDimensionsAreCheckedThroughEveryRedim) {
   DoubleArray2D grid(3, 3);
   EXPECT_EQ(grid.Ubound(1), 3);

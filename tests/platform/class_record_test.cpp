@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/core/delegate.h"
 #include "platform/core/invoker.h"
 #include "platform/windows/window.h"
 
@@ -92,6 +93,37 @@ TEST(ClassRecordTest, TheSubclassReplacementIsFoundFirstAndCastsCheckTheClass) {
   EXPECT_THROW(
       platform::RuntimeNewClass("Other", &platform::Window::Lookup()).SetEventHandler("Close"),
       platform::RuntimeException);
+}
+
+// A registration that fails part way leaves neither its record global nor its name behind, so it
+// can be tried again; while it runs, the global already holds the record.
+TEST(ClassRecordTest, AFailedRegistrationCanBeTriedAgain) {
+  platform::ClassRecord* ctbl = nullptr;
+  auto registerSeries = [&](std::initializer_list<const char*> events) -> platform::ClassRecord& {
+    return platform::RegisterClass(ctbl, "RetriedSeries", nullptr,
+                                   [&](platform::ClassRecord& record) {
+                                     EXPECT_EQ(ctbl, &record);
+                                     record.events = {{"Open", ""}};
+                                     record.methods = {Method("Event_Open", "%%", &Series::Sum)};
+                                     for (const char* event : events) record.SetEventHandler(event);
+                                   });
+  };
+  EXPECT_THROW(registerSeries({"Close"}), platform::RuntimeException);
+  EXPECT_EQ(ctbl, nullptr);
+  EXPECT_EQ(platform::FindClassRecord("RetriedSeries"), nullptr);
+
+  platform::ClassRecord& record = registerSeries({"Open"});
+  EXPECT_EQ(ctbl, &record);
+  EXPECT_EQ(platform::FindClassRecord("RetriedSeries"), &record);
+  EXPECT_EQ(record.FindEvent("Open")->handlerName, "Event_Open");
+  EXPECT_EQ(&registerSeries({}), &record) << "a registered class is not registered again";
+}
+
+// A delegate to an operation the class lacks is refused when it is made, not when it is called.
+TEST(ClassRecordTest, ADelegateToAMissingOperationIsRefused) {
+  EXPECT_THROW(platform::DelegateFromMethodTable(platform::RuntimeNewObject(Series::Lookup()),
+                                                 "Missing", "", true),
+               platform::RuntimeException);
 }
 
 }  // namespace

@@ -29,6 +29,32 @@ TEST_F(ControlEventsTest, TheKeyFilterSeesEveryTypedKeyAndSwallowsThoseItReturns
   EXPECT_EQ(TestWnd::journal, seen);
 }
 
+// Code may set any text; what a person types or composes is cut to the room left.
+TEST_F(ControlEventsTest, TheLimitHoldsForTypedAndComposedTextButNotForCode) {
+  auto code = Opened()->CodeFld();
+  platform::TypeText(code, "123");
+  EXPECT_EQ(code->Text(), "12");
+  code->SetText("");
+  platform::ComposeText(code, "123");
+  EXPECT_EQ(code->Text(), "12");
+  code->SetText("too long for the limit");
+  EXPECT_EQ(code->Text(), "too long for the limit");
+}
+
+// The windows were laid out for buttons that never take the keyboard from a field.
+TEST_F(ControlEventsTest, AClickedButtonLeavesTheFocusInTheFieldButTabStillReachesIt) {
+  auto window = Opened();
+  platform::ActivateWindow(window);
+  TestWnd::journal.clear();
+  window->CodeFld()->SetFocus();
+  platform::ClickButton(window->OkBtn());
+  platform::PressKeyInWindow(window, "7");
+  EXPECT_EQ(window->CodeFld()->Text(), "7");
+  platform::PressKeyInWindow(window, "\t");
+  platform::PressKeyInWindow(window, " ");
+  EXPECT_EQ(TestWnd::journal, (Journal{"Action OkBtn", "Action OkBtn"}));
+}
+
 // Refused whole, not cut: a list cut short would calculate without a word. The bound counts the
 // characters that would stand after the paste, a line ending as one and a replaced selection not.
 TEST_F(ControlEventsTest, APasteThatWouldPassTheBoundIsRefusedWithAMessage) {

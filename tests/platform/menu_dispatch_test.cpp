@@ -76,4 +76,39 @@ TEST_F(MenuDispatchTest, QuitQuitsUnlessAHandlerClaimsIt) {
   EXPECT_EQ(platform::QuitStatus(), 0);
 }
 
+// An exception from the window's EnableMenuItems event or from a handler ends that choice with a
+// message naming it; nothing reaches the event loop.
+TEST_F(MenuDispatchTest, AnExceptionFromAnEventOrAHandlerIsReportedAndGoesNoFurther) {
+  window_->onEnable = [] { throw platform::NilObjectException(); };
+  EXPECT_NO_THROW(Choose("Print"));
+  window_->onEnable = nullptr;
+  platform::Invoker failing = [](platform::Object&,
+                                 const std::vector<platform::Value>&) -> platform::Value {
+    throw platform::OutOfBoundsException();
+  };
+  app_->_AddMenuHandler("Print", platform::RuntimeCreateDelegate(failing, "Print", app_, "", true));
+  EXPECT_NO_THROW(Choose("Print"));
+  EXPECT_EQ(user_->messages, (Journal{"Unhandled NilObjectException: Nil object",
+                                      "Unhandled OutOfBoundsException: Index out of bounds"}));
+}
+
+// Lookup searches the whole tree below the item; the empty name finds nothing, unnamed items
+// included. Misuse raises the framework's exceptions instead of storing a nil or reading past the
+// end.
+TEST(MenuItemTest, LookupSearchesTheWholeTreeAndMisuseRaisesTheFrameworksExceptions) {
+  auto bar = testing_support::MakeTestMenuBar();
+  EXPECT_EQ(bar->_Lookup("EditPaste"), bar->Item(1)->Item(4));
+  EXPECT_EQ(bar->_Lookup("UntitledMenu3"), nullptr);
+  bar->Item(2)->Append(std::make_shared<platform::MenuItem>());
+  EXPECT_EQ(bar->_Lookup(""), nullptr);
+  EXPECT_EQ(bar->Item(0)->_Lookup("EditCut"), nullptr) << "a title looks among its own items only";
+
+  platform::MenuItem menu;
+  EXPECT_THROW(menu.Append(nullptr), platform::NilObjectException);
+  EXPECT_EQ(menu.Count(), 0);
+  menu.Append(std::make_shared<platform::MenuItem>());
+  EXPECT_THROW(menu.Item(1), platform::OutOfBoundsException);
+  EXPECT_THROW(menu.Item(-1), platform::OutOfBoundsException);
+}
+
 }  // namespace

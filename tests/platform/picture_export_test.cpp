@@ -9,6 +9,7 @@
 #include <iterator>
 #include <string>
 
+#include "platform/core/exceptions.h"
 #include "platform/graphics/graphics.h"
 #include "support/file_size_limit.h"
 #include "support/scratch_folder.h"
@@ -69,6 +70,16 @@ TEST_F(PictureExportTest, EachFormatReadsBackAsThePicture) {
   EXPECT_TRUE(ui_->messages.empty());
   ASSERT_EQ(ui_->suggestedExportNames.size(), std::size(kFormats));
   EXPECT_EQ(ui_->suggestedExportNames[0], "Picture.png") << "no window is in front";
+}
+
+// A cancelled dialog is no save: nothing is written and nothing said. A nil picture is refused
+// before any dialog.
+TEST_F(PictureExportTest, CancellingOrANilPictureWritesNothingAndSaysNothing) {
+  EXPECT_THROW(platform::ExportPicture(nullptr), platform::NilObjectException);
+  EXPECT_TRUE(ui_->suggestedExportNames.empty()) << "no dialog for a nil picture";
+  EXPECT_FALSE(platform::ExportPicture(Sample()));
+  EXPECT_EQ(ui_->suggestedExportNames.size(), 1u);
+  EXPECT_TRUE(ui_->messages.empty());
 }
 
 // A file that nobody may write is refused, even to the superuser, whom the system would let

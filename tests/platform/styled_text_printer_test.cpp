@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/core/exceptions.h"
 #include "platform/text_area/text_area.h"
 #include "support/snapshot.h"
 
@@ -85,6 +86,10 @@ TEST_F(StyledTextPrinterTest, PrintsTheTextAsItWasWhenMade) {
   area_->SetText("");
   printer->DrawBlock(0, 0, 720);
   EXPECT_TRUE(testing_support::MatchesSnapshot(page_, "printed-as-made"));
+}
+
+TEST_F(StyledTextPrinterTest, ANilDrawingContextIsTheNilObjectException) {
+  EXPECT_THROW(area_->styledTextPrinter(nullptr, 540), platform::NilObjectException);
 }
 
 }  // namespace

@@ -51,6 +51,30 @@ TEST(FormatTest, KeepsEveryDigitAndRoundsHalvesAwayFromZero) {
   EXPECT_NE(Format(kNaN, "+#0.0000").find("NaN"), std::string::npos);
 }
 
+// Format is given any text, so a format longer than any number's digits must still be laid out
+// in full: every zero shown, the value's digits last.
+TEST(FormatTest, LaysOutFormatsOfAnyLength) {
+  struct Case {
+    size_t integerZeros, decimalZeros;
+    double value;
+    std::string wholeDigits, decimals;  // the end of the integer part, and the decimals
+  };
+  const Case cases[] = {
+      {513, 0, 1.0, "1", ""},
+      {489, 24, 1.0, "1", std::string(24, '0')},
+      {100000, 0, -7.0, "7", ""},
+      {100000, 3, 123.4567, "123", "457"},
+  };
+  for (const Case& c : cases) {
+    std::string pattern(c.integerZeros, '0');
+    if (c.decimalZeros > 0) pattern += "." + std::string(c.decimalZeros, '0');
+    std::string expected = (c.value < 0 ? "-" : "") +
+                           std::string(c.integerZeros - c.wholeDigits.size(), '0') + c.wholeDigits;
+    if (!c.decimals.empty()) expected += "." + c.decimals;
+    EXPECT_EQ(Format(c.value, pattern), expected) << c.integerZeros << " zeros before the point";
+  }
+}
+
 TEST(StrTest, WholeNumbersShowTheirDigitsAloneAndFractionsTheirDecimals) {
   EXPECT_EQ(Str(7.0), "7");
   EXPECT_EQ(Str(2147483647.0), "2147483647");

@@ -60,6 +60,20 @@ TEST_F(WindowConstructionTest, AHiddenWindowIsKeptAndAClosedOneIsBuiltAnewFromIt
   EXPECT_EQ(TestWnd::journal.back(), "Open visible=0 same=1");
 }
 
+// A record without a place leaves the window where it is; a window of kind 1 is never shown.
+TEST_F(WindowConstructionTest, AWindowRecordMayLeaveThePlaceAndAKindOneWindowIsNeverShown) {
+  auto bare = platform::RuntimeCheckCast<platform::Window>(
+      platform::RuntimeNewObject(platform::Window::Lookup()));
+  const int32_t left = bare->Left();
+  const int32_t top = bare->Top();
+  platform::_SetProperties(
+      *bare, PropertyRecord({{"Placement", 0}, {"Width", 640}, {"Height", 500}, {"MacProcID", 0}}));
+  EXPECT_EQ((std::array{bare->Left(), bare->Top(), bare->Width()}), (std::array{left, top, 640}));
+  platform::_SetProperties(*bare, PropertyRecord({{"Frame", 1}}));
+  bare->Show();
+  EXPECT_FALSE(bare->Visible());
+}
+
 TEST_F(WindowConstructionTest, ADamagedRecordChangesNothing) {
   auto field = TestWnd::Instance()->NameFld();
   std::string record = PropertyRecord({{"Text", "new"}, {"Left", 99}});

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -26,10 +27,12 @@ constexpr char kCopied[] = "Copied to clipboard";
 
 class GraphWndTest : public testing_support::CorvaneSession {
  protected:
-  // The worked example calculated in the main window, then its Graph button pressed.
+  // The worked example calculated in the main window, then its Graph button pressed; a test
+  // whose graph did not open ends there rather than on a nil window.
   std::shared_ptr<GraphWnd> GraphOfWorkedExample() {
     CalculateInMainWindow("20", testing_support::kWorkedExample);
     PressGraph();
+    if (!OpenGraph()) throw std::runtime_error("Graph opened no window");
     return OpenGraph();
   }
 

@@ -60,4 +60,11 @@ TEST_F(AboutBoxTest, TheAboutItemsShowTheSplashsBoxUntilAKeyAClickOrActivation) 
   EXPECT_EQ(User().messages, std::vector<std::string>{});
 }
 
+// A box shows no menu bar: with the About box in front there is no menu to open.
+TEST_F(AboutBoxTest, TheBoxInFrontShowsNoMenuBar) {
+  EXPECT_TRUE(platform::ChooseMenuItem("AboutUlk"));
+  platform::ActivateWindow(OpenAboutBox());
+  EXPECT_THROW(platform::OpenMenu("FileMenu"), platform::NilObjectException);
+}
+
 }  // namespace

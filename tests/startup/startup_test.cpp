@@ -21,6 +21,7 @@ using StartupTest = CorvaneSession;
 TEST_F(StartupTest, StartUpRegistersTheAppWithItsBarThenTheSplashShowsTheAboutBoxAlone) {
   // The program's other classes are held to their tables elsewhere; the graph's has none.
   EXPECT_NE(platform::FindClassRecord("GxLineGraph"), nullptr);
+  ASSERT_NE(corvane::Module1::gArray, nullptr);
   EXPECT_EQ(corvane::Module1::gArray->Ubound(1), 99);
   EXPECT_EQ(corvane::Module1::gArray->Ubound(2), 3);
   EXPECT_EQ(platform::_GetAppObject(), nullptr);

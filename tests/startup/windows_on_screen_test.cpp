@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,12 @@ class WindowsOnScreenTest : public CorvaneSession {
     StartUp();
     platform::ActivateWindow(Window());
   }
-  // The worked example calculated, then Graph pressed.
+  // The worked example calculated, then Graph pressed; a test whose graph did not open ends there
+  // rather than on a nil window.
   static std::shared_ptr<corvane::GraphWnd> Graph() {
     CalculateInMainWindow("20", testing_support::kWorkedExample);
     PressGraph();
+    if (!OpenGraph()) throw std::runtime_error("Graph opened no window");
     return OpenGraph();
   }
   static std::shared_ptr<corvane::DescriptionWnd> HelpInFront() {

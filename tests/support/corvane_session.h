@@ -50,11 +50,22 @@ inline std::shared_ptr<int> InstallSteppingTicks(int64_t first, int64_t step,
   return readings;
 }
 
+// The shared results as the process holds them before start-up has run: nothing calculated and no
+// result array, which the program's own initialisation has to make.
+inline void ReturnSharedResultsToLoadTime() {
+  corvane::Module1::dirty.clear();
+  corvane::Module1::gN = 0;
+  corvane::Module1::gArray.reset();
+  corvane::Module1::gCV = 0.0;
+  corvane::Module1::newlinecolor = 0;
+}
+
 // Corvane's process globals in a known state for every test: nothing open or registered but the
-// classes and fresh shared results (Initialize), a clock a second ahead at every reading, a fixed
-// date for reports, every box, beep and dialog scripted and recorded. The bundle is an empty
-// folder, as the picture accessors keep a successful read for the whole process: no test reads a
-// picture unless it means to.
+// classes, and the shared results as the program's initialisation makes them from their load-time
+// state, so that a fault in that initialisation shows in every test rather than only in whichever
+// runs first; a clock a second ahead at every reading, a fixed date for reports, every box, beep
+// and dialog scripted and recorded. The bundle is an empty folder, as the picture accessors keep
+// a successful read for the whole process: no test reads a picture unless it means to.
 class CorvaneSession : public ::testing::Test {
  protected:
   static constexpr int64_t kStartTicks = 60 * 1000;
@@ -67,6 +78,7 @@ class CorvaneSession : public ::testing::Test {
     InstallSteppingTicks(kStartTicks, 60);
     platform::SetWallClockForTests(
         [] { return std::chrono::system_clock::time_point(kReportMoment); });
+    ReturnSharedResultsToLoadTime();
     corvane::Initialize();
   }
 
@@ -75,7 +87,7 @@ class CorvaneSession : public ::testing::Test {
     platform::SetTicksSourceForTests({});
     platform::SetWallClockForTests(nullptr);
     platform::SetApplicationBundleResourcesForTests("");
-    corvane::Module1::Initialize();
+    ReturnSharedResultsToLoadTime();
   }
 
   // The framework's start: document types, application object, default window (the splash).

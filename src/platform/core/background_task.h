@@ -15,6 +15,8 @@ inline void RuntimeBackgroundTask() {
   if (detail::backgroundTaskHook != nullptr) detail::backgroundTaskHook();
 }
 
-inline void SetBackgroundTaskHook(BackgroundTaskHook hook) { detail::backgroundTaskHook = hook; }
+inline void SetBackgroundTaskHook(BackgroundTaskHook hook) {
+  detail::backgroundTaskHook = hook;
+}
 
 }  // namespace platform

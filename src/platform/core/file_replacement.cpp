@@ -22,9 +22,7 @@ std::string ResolvedTarget(const std::string& path) {
 
 // A file that nobody may write stays, even where the superuser could replace it, as does one this
 // user may not write. errno says why.
-bool RefusesWriting(const std::string& target) {
-  struct stat existing {};
-  if (stat(target.c_str(), &existing) != 0) return false;
+bool RefusesWriting(const std::string& target, const struct stat& existing) {
   if ((existing.st_mode & 0222) == 0) {
     errno = EACCES;
     return true;
@@ -33,9 +31,8 @@ bool RefusesWriting(const std::string& target) {
 }
 
 // The replacement keeps the permissions of the file it replaces; a new file gets the usual ones.
-mode_t ModeFor(const std::string& target) {
-  struct stat existing {};
-  if (stat(target.c_str(), &existing) == 0) return existing.st_mode & 07777;
+mode_t ModeFor(const struct stat* existing) {
+  if (existing) return existing->st_mode & 07777;
   mode_t mask = umask(0);
   umask(mask);
   return 0666 & ~mask;
@@ -44,7 +41,9 @@ mode_t ModeFor(const std::string& target) {
 }  // namespace
 
 FileReplacement::FileReplacement(const std::string& path) : target_(ResolvedTarget(path)) {
-  if (RefusesWriting(target_)) {
+  struct stat existing {};
+  const bool exists = stat(target_.c_str(), &existing) == 0;
+  if (exists && RefusesWriting(target_, existing)) {
     Fail();
     return;
   }
@@ -56,7 +55,7 @@ FileReplacement::FileReplacement(const std::string& path) : target_(ResolvedTarg
     Fail();
     return;
   }
-  if (fchmod(descriptor_, ModeFor(target_)) != 0) Fail();
+  if (fchmod(descriptor_, ModeFor(exists ? &existing : nullptr)) != 0) Fail();
 }
 
 FileReplacement::~FileReplacement() {

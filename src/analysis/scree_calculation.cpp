@@ -72,16 +72,15 @@ StepFit FitStep(const platform::DoubleArray& xValues, const platform::DoubleArra
   return fit;
 }
 
-// Line i of the input is eigenvalue i. A line that is missing, empty or not a number as a whole is
-// reported: pasted tables bring decimal commas, typographic minus signs and footnote marks, which
-// Val would otherwise read as some other number without a word. The value is still what Val
-// reads, so that one slip does not throw away the rest of the input.
+// Line i of the input is eigenvalue i. A missing or empty line is reported and read as Val("")
+// gives it, so that one slip does not throw away the rest of the input. Any other line is read as
+// far as it is a number, without a word: "3,11" is 3.
 void ReadEigenvalues(ScreeCalculationWindow& window, const std::string& input,
                      const std::string& lineEnd, platform::DoubleArray& eigenvalues) {
   const int32_t n = eigenvalues.Ubound();
   for (int32_t i = 1; i <= n; ++i) {
     const std::string line = platform::NthField(input, lineEnd, i);
-    if (!platform::ValReadsWhole(line)) {
+    if (line == "") {
       window.ShowMessage("Please check the accuracy of Eigenvalue # " + platform::Str(i, "") + ".");
     }
     eigenvalues(i) = platform::Val(line);

@@ -46,6 +46,21 @@ TEST_F(ControlWndTest, CalculateFillsTheReportAndOpensTheGraphUntilClear) {
   EXPECT_EQ(User().boxes, (testing_support::Boxes{{kGraphRefusal, 0, ""}}));
 }
 
+// Pressed again, Calculate reads the report in the field as eigenvalues: of its lines only the
+// empty first one and the empty one after the date are reported, and the new report replaces it.
+TEST_F(ControlWndTest, CalculatePressedAgainReadsTheReportAndReportsItsTwoEmptyLines) {
+  CalculateInMainWindow("20", testing_support::kWorkedExample);
+  const std::string firstReport = Window()->EigenFld()->Text();
+  Calculate();
+  EXPECT_EQ(User().boxes,
+            (testing_support::Boxes{{"Please check the accuracy of Eigenvalue # 1.", 0, ""},
+                                    {"Please check the accuracy of Eigenvalue # 4.", 0, ""}}));
+  const Texts lines = testing_support::ReportLines(Window()->EigenFld()->Text());
+  ASSERT_EQ(lines.size(), 27u);
+  EXPECT_NE(Window()->EigenFld()->Text(), firstReport);
+  EXPECT_EQ(lines[2], ReportDateLine());
+}
+
 // The accessors keep a successful read for the whole process, so this must come before any read.
 TEST_F(ControlWndTest, WithoutThePictureFilesTheWindowOpensWithBlankCanvases) {
   if (Corvane() || Deziz68copy()) GTEST_SKIP() << "the pictures were read by an earlier test";

@@ -132,10 +132,10 @@ TEST_F(ScreeCalculationTest, EmptyInputKeepsTheNewCountAndZeroedResultsOnly) {
   for (int32_t row = 0; row <= 4; ++row) EXPECT_EQ(ResultRow(row), std::vector<double>(6, 0.0));
 }
 
-// Line i holds eigenvalue i whatever the line endings. A line that is missing, empty or not a
-// number as a whole is reported by its number and read as Val reads it, and the calculation goes
-// on; blanks and tabs around a number are no fault.
-TEST_F(ScreeCalculationTest, EachLineThatIsNotANumberIsReportedByNumberAndReadAsValReadsIt) {
+// Line i holds eigenvalue i whatever the line endings; an empty or missing line is reported by
+// its number and read as zero, and the calculation goes on. Any other line is read as far as it
+// is a number, without a word.
+TEST_F(ScreeCalculationTest, EachMissingLineIsReportedByNumberAndEveryLineReadAsValReadsIt) {
   struct Case {
     const char *count, *eigenvalues;
     std::vector<int32_t> missing;
@@ -148,13 +148,8 @@ TEST_F(ScreeCalculationTest, EachLineThatIsNotANumberIsReportedByNumberAndReadAs
       {"5", "3.9\n2.4\r\n2.0\r1.6\n0.7\r\n", {}, {3.9, 2.4, 2.0, 1.6, 0.7}},
       {"5", "3.9\r\r\n2.4\r2.0\r1.6", {2}, {3.9, 0, 2.4, 2.0, 1.6}},  // a lone CR, then a pair
       {"4", "\r\r\r", {1, 2, 3, 4}, {0, 0, 0, 0}},
-      // A decimal comma, a typographic minus, words, and a number with more after it.
-      {"6",
-       "3,11\r\u22120.5\rNaN\rinf\rabout 2\r5.43 x",
-       {1, 2, 3, 4, 5, 6},
-       {3, 0, 0, 0, 0, 5.43}},
-      {"5", " 2.5\t\r\t1e-3 \r1.5E+2\r-.5\r7.", {}, {2.5, 0.001, 150, -0.5, 7}},
-      {"4", "1e\r \r--1\r2", {1, 2, 3}, {1, 0, 0, 2}},
+      // A decimal comma, a typographic minus, words, a number with more after it, blanks.
+      {"7", "3,11\r\u22120.5\rNaN\r5.43 x\r \r\t1e-3 \r-.5", {}, {3, 0, 0, 5.43, 0, 0.001, -0.5}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.eigenvalues);

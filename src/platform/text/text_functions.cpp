@@ -207,12 +207,6 @@ double Val(const std::string& text) {
   return negative ? -magnitude : magnitude;
 }
 
-bool ValReadsWhole(const std::string& text) {
-  const NumberSpan number = ScanNumber(text);
-  if (number.digits == 0) return false;
-  return SkipBlanks(text, number.end) == text.size();
-}
-
 std::string Str(double value, const std::string& format) {
   if (!format.empty()) return Format(value, format);
   if (!std::isfinite(value)) return NonFiniteText(value, false);

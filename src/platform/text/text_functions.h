@@ -11,10 +11,6 @@ namespace platform {
 // fit. Text without a number gives 0.
 double Val(const std::string& text);
 
-// Whether Val reads the whole text: a number with nothing but blanks and tabs before and after it.
-// "3,11", "5.43 x", "1e" and a text of blanks are not; " 2.5", "1e-3" and "7." are.
-bool ValReadsWhole(const std::string& text);
-
 // A number as text. With an empty format a whole number shows its digits alone ("7"); other values
 // show up to 15 significant digits. A non-empty format is applied as by Format.
 std::string Str(double value, const std::string& format = "");

@@ -93,7 +93,7 @@ TEST_F(ReportPrintingTest, EveryLineReachesThePaperWhateverItsSizeAndOrientation
   for (const auto& [paper, orientation, size, snapshot] : papers) {
     const std::string path = PrintToPdf(paper, orientation);
     EXPECT_EQ(testing_support::PdfPageSize(path), size);
-    EXPECT_EQ(testing_support::PdfPageCount(path), 2) << size;
+    EXPECT_EQ(testing_support::PdfPageCount(path), 3) << size;
     EXPECT_EQ(Ink(testing_support::PdfText(path)), Ink(kHelpText)) << size;
     EXPECT_TRUE(
         testing_support::MatchesSnapshot(testing_support::RenderPdfPage(path, 1), snapshot));

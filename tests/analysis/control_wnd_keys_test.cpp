@@ -35,9 +35,10 @@ void PlaceText(const std::shared_ptr<platform::TextArea>& field, const std::stri
 }
 
 // Every key a filter names, in each field, with its neighbours in the code table; and the count
-// field's two characters, which stop a typed key or Return silently and refuse a paste that does
-// not fit whole with a beep. A key arrives typed, or committed by an input method (the only way
-// a line feed or a control code other than the named keys arrives); a paste passes no filter.
+// field's two characters, which stop a typed key or Return silently and refuse with a beep a
+// paste that does not fit whole once the blanks and line endings around it are dropped. A key
+// arrives typed, or committed by an input method (the only way a line feed or a control code
+// other than the named keys arrives); a paste passes no filter.
 TEST_F(ControlWndKeysTest, KeysAndPastesAreTakenOrRefusedWithABeepAsThePersonSeesIt) {
   struct Input {
     bool countField;
@@ -55,6 +56,7 @@ TEST_F(ControlWndKeysTest, KeysAndPastesAreTakenOrRefusedWithABeepAsThePersonSee
       {false, kTyped, "", "+2,5\t E\x1B", "25", 6},
       {false, kComposed, "", "1\n2\x1F", "1\r2", 1},
       {false, kPasted, "", "3,11\n-a", "3,11\r-a", 0},
+      {false, kPasted, "", " 1\r\n", " 1\r", 0},
       {true, kTyped, "", "09", "09", 0},
       {true, kTyped, "", "/:-.3 a+~\xC3\xA9", "3", 9},
       {true, kTyped, "", "12\b5\x7F", "15", 0},
@@ -72,7 +74,12 @@ TEST_F(ControlWndKeysTest, KeysAndPastesAreTakenOrRefusedWithABeepAsThePersonSee
       {true, kPasted, "1", "5", "15", 0},
       {true, kPasted, "[12]", "34", "34", 0},
       {true, kPasted, "", "-5", "-5", 0},
-      {true, kPasted, "", "7\r\n", "7\r", 0},  // a line ending is one character
+      // A copied cell brings its line ending or blanks; a break inside still counts.
+      {true, kPasted, "", "20\n", "20", 0},
+      {true, kPasted, "", "20\r\n", "20", 0},
+      {true, kPasted, "", " 20\t", "20", 0},
+      {true, kPasted, "", "7\r\n", "7", 0},
+      {true, kPasted, "", "1\n2", "", 1},
   };
   for (const Input& input : inputs) {
     SCOPED_TRACE((input.countField ? "count " : "eigenvalues ") +

@@ -43,8 +43,9 @@ class TextArea : public TextControl {
   bool ReadOnly() const;
   void SetReadOnly(bool readOnly);
   // The most characters the user may type or paste; 0 for no limit. A typed key past it is
-  // dropped; a paste (or drop) that does not fit whole is refused with a beep, the text left as it
-  // was. Text set by code is not cut.
+  // dropped. A paste (or drop) into an area with a limit loses the blanks, tabs and line breaks
+  // around it, and what remains is refused with a beep, the text left as it was, when it does not
+  // fit whole. Text set by code is not cut.
   int32_t LimitText() const;
   void SetLimitText(int32_t limit);
   // Whatever LimitText says, a paste (or drop) that would leave more characters than this in the

@@ -51,6 +51,19 @@ QString WithLineBreaks(const QString& text, const QString& ending) {
   return result;
 }
 
+namespace {
+
+QString WithoutBlanksAround(const QString& text) {
+  auto isBlank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; };
+  qsizetype first = 0;
+  qsizetype end = text.size();
+  while (first < end && isBlank(text.at(first))) ++first;
+  while (end > first && isBlank(text.at(end - 1))) --end;
+  return text.mid(first, end - first);
+}
+
+}  // namespace
+
 TextAreaWidget::TextAreaWidget(std::shared_ptr<ControlLink> link) : link_(std::move(link)) {
   setAcceptRichText(false);
   setTabChangesFocus(true);
@@ -139,6 +152,9 @@ void TextAreaWidget::insertFromMimeData(const QMimeData* source) {
   if (isReadOnly() || !source || !source->hasText()) return;
   QString text = WithLineBreaks(source->text(), QStringLiteral("\n"));
   if (!multiline) text = text.section(u'\n', 0, 0);
+  // A field with a limit holds one short value, and a copied cell brings a line ending or blanks
+  // with it.
+  if (limitText > 0) text = WithoutBlanksAround(text);
   if (text.isEmpty()) return;
   // Whole or not at all: cut to the limit, "123" pasted into a field of two characters would
   // stand as "12" without a word, and be taken for what the person meant.

@@ -2,14 +2,18 @@
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "support/scratch_folder.h"
 
@@ -66,6 +70,67 @@ TEST(FileReplacementTest, AFailureAfterTheLastWriteKeepsWhatWasThere) {
   EXPECT_EQ(FileReplacement(folderInTheWay).Commit("a new picture"), "Is a directory");
   EXPECT_TRUE(std::filesystem::is_empty(folderInTheWay));
   EXPECT_EQ(EntriesIn(folder.Path()), 2);
+
+  const std::string folderMadeMeanwhile = folder.File("figures");
+  FileReplacement replacement(folderMadeMeanwhile);
+  std::filesystem::create_directories(folderMadeMeanwhile + "/figure 1");
+  EXPECT_NE(replacement.Commit("a new picture"), "");
+  EXPECT_TRUE(std::filesystem::is_directory(folderMadeMeanwhile + "/figure 1"));
+  EXPECT_EQ(EntriesIn(folder.Path()), 3);
+}
+
+// Only a regular file is replaced: a pipe, or a device reached through a link, is refused and
+// stays what it was, with nothing left beside it. The device is one of the test's own, so that a
+// fault replaces nothing of the system's.
+TEST(FileReplacementTest, WhatIsNotARegularFileIsRefusedAndLeftAlone) {
+  ScratchFolder folder;
+  const std::string pipe = folder.File("plot.png");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+  const std::string device = folder.File("null");
+  // Only the superuser may make a device; anyone else links to a second pipe.
+  if (mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
+    ASSERT_EQ(mkfifo(device.c_str(), 0644), 0);
+  }
+  const std::string link = folder.File("plot.pdf");
+  std::filesystem::create_symlink(device, link);
+  for (const std::string& path : {pipe, link}) {
+    SCOPED_TRACE(path);
+    FileReplacement replacement(path);
+    EXPECT_EQ(replacement.Failure(), "Is not a regular file");
+    EXPECT_EQ(replacement.Commit("a new picture"), "Is not a regular file");
+  }
+  EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_FALSE(std::filesystem::is_regular_file(device));
+  EXPECT_EQ(EntriesIn(folder.Path()), 3);
+}
+
+// The replaced file keeps its owner and group, as well as its mode, where this user may give
+// them: the superuser another user's; anyone else the group of their own file.
+TEST(FileReplacementTest, TheReplacedFileKeepsItsOwnerGroupAndMode) {
+  uid_t owner = geteuid();
+  gid_t group = getegid();
+  if (owner == 0) {
+    owner = group = 65534;  // nobody's
+  } else {
+    std::vector<gid_t> groups(static_cast<size_t>(getgroups(0, nullptr)));
+    getgroups(static_cast<int>(groups.size()), groups.data());
+    auto other = std::find_if(groups.begin(), groups.end(), [](gid_t g) { return g != getegid(); });
+    if (other == groups.end()) GTEST_SKIP() << "this user belongs to no second group";
+    group = *other;
+  }
+  ScratchFolder folder;
+  const std::string file = folder.File("plot.png");
+  std::ofstream(file) << "a good earlier picture";
+  ASSERT_EQ(chown(file.c_str(), owner, group), 0);
+  ASSERT_EQ(chmod(file.c_str(), 0640), 0);
+  EXPECT_EQ(FileReplacement(file).Commit("a new picture"), "");
+  struct stat replaced {};
+  ASSERT_EQ(stat(file.c_str(), &replaced), 0);
+  EXPECT_EQ(replaced.st_uid, owner);
+  EXPECT_EQ(replaced.st_gid, group);
+  EXPECT_EQ(replaced.st_mode & 07777, 0640u);
+  EXPECT_EQ(Contents(file), "a new picture");
 }
 
 // The temporary file's name must fit wherever the file's own does.

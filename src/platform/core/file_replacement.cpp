@@ -20,14 +20,25 @@ std::string ResolvedTarget(const std::string& path) {
   return error ? path : resolved.string();
 }
 
-// A file that nobody may write stays, even where the superuser could replace it, as does one this
-// user may not write. errno says why.
-bool RefusesWriting(const std::string& target, const struct stat& existing) {
-  if ((existing.st_mode & 0222) == 0) {
-    errno = EACCES;
-    return true;
+// Only a regular file is replaced: a pipe, a device or a folder would be put aside for a file. A
+// file that nobody may write stays, even where the superuser could replace it, as does one this
+// user may not write. "" when the file may be replaced, else why not.
+std::string WhyNotReplaced(const std::string& target, const struct stat& existing) {
+  if (S_ISDIR(existing.st_mode)) return std::strerror(EISDIR);
+  if (!S_ISREG(existing.st_mode)) return "Is not a regular file";
+  if ((existing.st_mode & 0222) == 0) return std::strerror(EACCES);
+  if (access(target.c_str(), W_OK) != 0) return std::strerror(errno);
+  return "";
+}
+
+// The replacement keeps the owner and group of the file it replaces where this user may give
+// them: the superuser any, another user at least a group they belong to. Where neither can be
+// kept, the file is still written, as this user's.
+void KeepOwnerAndGroup(int descriptor, const struct stat& existing) {
+  if (fchown(descriptor, existing.st_uid, existing.st_gid) != 0 &&
+      fchown(descriptor, static_cast<uid_t>(-1), existing.st_gid) != 0) {
+    // Neither: the file becomes this user's, in their group, as a new file would.
   }
-  return access(target.c_str(), W_OK) != 0;
 }
 
 // The replacement keeps the permissions of the file it replaces; a new file gets the usual ones.
@@ -43,10 +54,8 @@ mode_t ModeFor(const struct stat* existing) {
 FileReplacement::FileReplacement(const std::string& path) : target_(ResolvedTarget(path)) {
   struct stat existing {};
   const bool exists = stat(target_.c_str(), &existing) == 0;
-  if (exists && RefusesWriting(target_, existing)) {
-    Fail();
-    return;
-  }
+  if (exists) failure_ = WhyNotReplaced(target_, existing);
+  if (!failure_.empty()) return;
   // Named apart from the target, so that a name as long as the folder takes still leaves room.
   temporary_ = (std::filesystem::path(target_).parent_path() / ".corvane-XXXXXX").string();
   descriptor_ = mkstemp(temporary_.data());
@@ -55,6 +64,8 @@ FileReplacement::FileReplacement(const std::string& path) : target_(ResolvedTarg
     Fail();
     return;
   }
+  // Owner first: a change of owner clears the set-user and set-group bits of the mode.
+  if (exists) KeepOwnerAndGroup(descriptor_, existing);
   if (fchmod(descriptor_, ModeFor(exists ? &existing : nullptr)) != 0) Fail();
 }
 

@@ -109,6 +109,56 @@ TEST_F(PrinterGraphicsTest, AJobThatCannotBeWrittenKeepsTheEarlierFileAndSaysWhy
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
 }
 
+// A disk that refuses part of the job and then has room again leaves the file cut short all the
+// same: it is refused, though the reason is gone, and the earlier file stays as it was.
+TEST_F(PrinterGraphicsTest, AJobTheDiskRefusedForAWhileKeepsTheEarlierFile) {
+  // Noise, which the document cannot make smaller: each picture reaches the disk as it is drawn.
+  uint32_t state = 1;
+  auto noise = [&] {
+    auto picture = platform::NewPicture(200, 200, 32);
+    for (int32_t y = 0; y < 200; ++y) {
+      for (int32_t x = 0; x < 200; ++x) {
+        state = state * 1664525u + 1013904223u;
+        picture->Graphics().SetForeColor(platform::Color(state >> 8));
+        picture->Graphics().FillRect(x, y, 1, 1);
+      }
+    }
+    return picture;
+  };
+  const std::string path = folder_.File("job.pdf");
+  std::ofstream(path) << "a good earlier document";
+  ui_->QueuePdfPrinter(path);
+  {
+    std::shared_ptr<platform::Graphics> printer = platform::OpenPrinterDialog();
+    ASSERT_NE(printer, nullptr);
+    printer->DrawPicture(noise(), 0, 0);
+    {
+      testing_support::FileSizeLimit disk(0);
+      printer->DrawPicture(noise(), 0, 200);
+    }
+    printer->DrawPicture(noise(), 0, 400);
+  }
+  EXPECT_EQ(ui_->messages,
+            std::vector<std::string>{"Could not print: the file \"" + path +
+                                     "\" could not be written: Input/output error."});
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "a good earlier document");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
+}
+
+// A job is written on the program's one thread, as everything else is.
+TEST_F(PrinterGraphicsTest, AJobStartsNoThread) {
+  auto threads = [] {
+    return std::distance(std::filesystem::directory_iterator("/proc/self/task"), {});
+  };
+  const auto before = threads();
+  Print([&](platform::Graphics& g) {
+    g.DrawString("Eleven", 0, 40);
+    EXPECT_EQ(threads(), before);
+  });
+  EXPECT_EQ(ui_->messages, std::vector<std::string>{});
+}
+
 // Only the chosen pages reach the paper, each just as it prints in the whole job, whether the
 // range starts at the first page or later, or runs past the last. A range that holds no page of
 // the job prints nothing, says what the job had, and leaves the earlier file alone.

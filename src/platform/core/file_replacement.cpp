@@ -97,6 +97,18 @@ std::string FileReplacement::Commit(std::string_view contents) {
   return failure_;
 }
 
+std::string FileReplacement::GiveUpShortFile() {
+  static const char kMoreRoom[65536] = {};
+  if (failure_.empty() && lseek(descriptor_, 0, SEEK_END) < 0) Fail();
+  for (int block = 0; block < 16 && failure_.empty(); ++block) {
+    if (write(descriptor_, kMoreRoom, sizeof kMoreRoom) < 0 && errno != EINTR) Fail();
+  }
+  // The disk has room again: why the writer stopped cannot be told any more.
+  if (failure_.empty()) failure_ = std::strerror(EIO);
+  Discard();
+  return failure_;
+}
+
 void FileReplacement::Fail() {
   if (failure_.empty()) failure_ = std::strerror(errno);
 }

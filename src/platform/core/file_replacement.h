@@ -21,9 +21,18 @@ class FileReplacement {
   // "" while the replacement can go on, else the reason, as the system words it.
   const std::string& Failure() const { return failure_; }
 
+  // The temporary file, for a writer that takes only a file name: it writes the contents there,
+  // from the start, and Commit("") then moves them into place. "" once the replacement failed.
+  const std::string& TemporaryPath() const { return temporary_; }
+
   // Writes the contents, makes sure they reached the disk and moves the file into place. "" when
   // done, else the reason; once it failed, the target is as it was and the temporary file gone.
   std::string Commit(std::string_view contents);
+
+  // Gives up the replacement after a writer left the temporary file short without saying why, and
+  // returns the reason: the disk is asked for more room where the writer stopped, and a full disk
+  // or a file size limit refuses again.
+  std::string GiveUpShortFile();
 
  private:
   void Fail();

@@ -5,6 +5,7 @@
 #include <QRectF>
 #include <algorithm>
 #include <cmath>
+#include <fstream>
 #include <string_view>
 
 #include "platform/core/user_interaction.h"
@@ -22,6 +23,20 @@ double FitOnPaper(const QRectF& paper) {
   double across = (paper.width() - 2 * kLeastMargin) / PrinterSurface::kPrintableWidth;
   double down = (paper.height() - 2 * kLeastMargin) / PrinterSurface::kPrintableHeight;
   return std::clamp(std::min(across, down), 0.01, 1.0);
+}
+
+// Whether the PDF file ends as a whole document does. The printer's PDF engine goes on past a
+// write the disk refused without a word, and its file takes no more after that: a full disk shows
+// only as a file whose end is missing.
+bool EndsAsAWholePdf(const std::string& path) {
+  constexpr std::string_view kEnd = "%%EOF\n";
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  const std::streamoff size = file.tellg();
+  if (size < static_cast<std::streamoff>(kEnd.size())) return false;
+  std::string tail(kEnd.size(), '\0');
+  file.seekg(size - static_cast<std::streamoff>(kEnd.size()));
+  file.read(tail.data(), static_cast<std::streamsize>(tail.size()));
+  return file && tail == kEnd;
 }
 
 std::string Pages(int32_t count) {
@@ -48,12 +63,7 @@ PrinterSurface::PrinterSurface(PrinterSetupData setup)
       return;
     }
     // The printer's own PDF engine, unlike a PDF writer, honours the chosen colour mode.
-    document_ = std::make_unique<CapturedOutput>();
-    if (!document_->Failure().empty()) {
-      failure_ = FailureMessage(document_->Failure());
-      return;
-    }
-    printer_->setOutputFileName(QString::fromStdString(document_->Path()));
+    printer_->setOutputFileName(QString::fromStdString(file_->TemporaryPath()));
   }
   QRectF paper = printer_->pageLayout().fullRect(QPageLayout::Point);
   double fit = FitOnPaper(paper);
@@ -99,9 +109,8 @@ std::string PrinterSurface::End() {
   if (!failure_.empty()) return failure_;
   if (!started_) return NothingPrinted();
   if (!file_) return printer_->printerState() == QPrinter::Error ? FailureMessage("") : "";
-  std::string contents;
-  std::string reason = document_->Collect(contents);
-  if (reason.empty()) reason = file_->Commit(contents);
+  std::string reason =
+      EndsAsAWholePdf(file_->TemporaryPath()) ? file_->Commit("") : file_->GiveUpShortFile();
   return reason.empty() ? "" : FailureMessage(reason);
 }
 

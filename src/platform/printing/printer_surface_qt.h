@@ -13,7 +13,6 @@
 
 #include "platform/core/file_replacement.h"
 #include "platform/graphics/drawing_surface_qt.h"
-#include "platform/printing/captured_output.h"
 #include "platform/printing/printer_setup_data_qt.h"
 
 namespace platform {
@@ -51,12 +50,10 @@ class PrinterSurface : public DrawingSurface {
   // "" when the job was printed or written whole, else the message saying why not.
   std::string End();
 
-  // The document is gathered before the printer and the painter: they close it as they go.
-  std::unique_ptr<CapturedOutput> document_;
   std::unique_ptr<QPrinter> printer_;
   QString chosenPrinter_;
-  // A PDF file is made in memory and written in one piece at the end, so that a file that cannot
-  // be written whole leaves the one before it in place.
+  // A PDF file is written beside the one it replaces and moved into place only when whole, so
+  // that a file that cannot be written whole leaves the one before it in place.
   std::string outputPath_;
   std::unique_ptr<FileReplacement> file_;
   QPainter painter_;

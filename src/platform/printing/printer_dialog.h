@@ -6,7 +6,7 @@ namespace platform {
 
 class Graphics;
 
-// The desktop's print dialog, modal over the active window, through the user-interaction
+// The desktop's print dialog, modal over the window last worked in, through the user-interaction
 // provider. Gives the printer's drawing context with its first page ready: 72 units per inch, the
 // origin at the top-left of a free area of 540 x 720 units, centred on the paper; on paper where
 // it would not fit with a margin (landscape, A5) the whole area is made smaller uniformly. Nil when

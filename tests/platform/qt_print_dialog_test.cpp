@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
@@ -104,6 +106,22 @@ TEST_F(QtPrintDialogTest, TheChosenPagesAndColourModeReachTheFile) {
       testing_support::InkOn(*testing_support::RenderPdfPage(path, 1));
   EXPECT_GT(ink.marked, 8000);
   EXPECT_EQ(ink.coloured, 0);
+}
+
+// A file the job would refuse is refused in the dialog, which stays open for another name: Qt's
+// own check would wait for ever on a named pipe that nothing reads.
+TEST_F(QtPrintDialogTest, ANamedPipeIsRefusedAndTheDialogStaysOpen) {
+  const std::string pipe = folder_.File("report.pdf");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+  auto pending = platform::RunFromEventLoop([&] {
+    EXPECT_TRUE(platform::SetDialogControl("filename", pipe));
+    EXPECT_TRUE(platform::PressDialogButton("Print"));
+    EXPECT_TRUE(platform::PressDialogButton("Cancel"));
+  });
+  EXPECT_EQ(platform::OpenPrinterDialog(), nullptr);
+  EXPECT_EQ(messages_, std::vector<std::string>{"Could not print: the file \"" + pipe +
+                                                "\" could not be written: Is not a regular file."});
+  EXPECT_TRUE(std::filesystem::is_fifo(pipe));
 }
 
 }  // namespace

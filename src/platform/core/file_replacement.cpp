@@ -51,6 +51,12 @@ mode_t ModeFor(const struct stat* existing) {
 
 }  // namespace
 
+std::string FileReplacement::Refusal(const std::string& path) {
+  const std::string target = ResolvedTarget(path);
+  struct stat existing {};
+  return stat(target.c_str(), &existing) == 0 ? WhyNotReplaced(target, existing) : "";
+}
+
 FileReplacement::FileReplacement(const std::string& path) : target_(ResolvedTarget(path)) {
   struct stat existing {};
   const bool exists = stat(target_.c_str(), &existing) == 0;

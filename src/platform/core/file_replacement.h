@@ -21,6 +21,10 @@ class FileReplacement {
   // "" while the replacement can go on, else the reason, as the system words it.
   const std::string& Failure() const { return failure_; }
 
+  // Why the file at the path may not be replaced, as Failure() would say it; "" when it may, or
+  // when there is none. Nothing is made, opened or changed.
+  static std::string Refusal(const std::string& path);
+
   // The temporary file, for a writer that takes only a file name: it writes the contents there,
   // from the start, and Commit("") then moves them into place. "" once the replacement failed.
   const std::string& TemporaryPath() const { return temporary_; }

@@ -45,6 +45,11 @@ std::string Pages(int32_t count) {
 
 }  // namespace
 
+std::string CouldNotWriteMessage(const std::string& path, const std::string& reason) {
+  return "Could not print: the file \"" + path + "\" could not be written" +
+         (reason.empty() ? "" : ": " + reason) + ".";
+}
+
 PrinterSurface::PrinterSurface(PrinterSetupData setup)
     : printer_(std::move(setup.printer)), chosenPrinter_(std::move(setup.chosenPrinter)) {
   if (printer_->printRange() == QPrinter::PageRange) chosenPages_ = printer_->pageRanges();
@@ -128,8 +133,7 @@ std::string PrinterSurface::FailureMessage(const std::string& reason) const {
     return "Could not print: the printer \"" + chosenPrinter_.toStdString() +
            "\" cannot be reached.";
   }
-  return "Could not print: the file \"" + outputPath_ + "\" could not be written" +
-         (reason.empty() ? "" : ": " + reason) + ".";
+  return CouldNotWriteMessage(outputPath_, reason);
 }
 
 void PrinterSurface::Fill(int64_t left, int64_t top, int64_t right, int64_t bottom, QRgb pixel) {

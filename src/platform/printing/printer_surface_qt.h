@@ -17,6 +17,10 @@
 
 namespace platform {
 
+// The message for a PDF file that could not be written, with the system's reason where there is
+// one.
+std::string CouldNotWriteMessage(const std::string& path, const std::string& reason);
+
 class PrinterSurface : public DrawingSurface {
  public:
   // The free area every page leaves, in units, on any paper.

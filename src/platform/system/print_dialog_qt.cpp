@@ -2,11 +2,17 @@
 
 #include <QChildEvent>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QTabWidget>
+#include <string>
 
+#include "platform/core/file_replacement.h"
+#include "platform/core/user_interaction.h"
 #include "platform/printing/printer_setup.h"
 #include "platform/printing/printer_setup_data_qt.h"
+#include "platform/printing/printer_surface_qt.h"
 #include "platform/windows/window_last_worked_in_qt.h"
 
 namespace platform {
@@ -28,6 +34,16 @@ class PrintDialog : public QPrintDialog {
     if (auto* printers = findChild<QComboBox*>("printers")) {
       connect(printers, &QComboBox::currentIndexChanged, this, [this] { WithholdChoices(); });
     }
+    // Qt checks the file before it accepts by opening it for writing, which waits for ever on a
+    // named pipe that nothing reads. A file the job would refuse is refused first, and the dialog
+    // stays open for another name.
+    if (auto* buttons = findChild<QDialogButtonBox*>()) {
+      disconnect(buttons, &QDialogButtonBox::accepted, this, nullptr);
+      connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        if (RefusesFile()) return;
+        if (!QMetaObject::invokeMethod(this, "_q_checkFields")) accept();
+      });
+    }
   }
 
   void setVisible(bool visible) override {
@@ -45,6 +61,15 @@ class PrintDialog : public QPrintDialog {
 
  private:
   bool ToFile() const { return printer()->outputFormat() == QPrinter::PdfFormat; }
+
+  bool RefusesFile() {
+    auto* file = findChild<QLineEdit*>("filename");
+    if (!file || !file->isEnabled()) return false;
+    const std::string path = file->text().toStdString();
+    const std::string refusal = FileReplacement::Refusal(path);
+    if (!refusal.empty()) MsgBox(CouldNotWriteMessage(path, refusal));
+    return !refusal.empty();
+  }
 
   void WithholdChoices() {
     Withhold(findChild<QWidget*>("reverse"));

@@ -151,53 +151,30 @@ std::string NonFiniteText(double value, bool alwaysSign) {
   return alwaysSign ? "+INF" : "INF";
 }
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
+}  // namespace
 
-size_t SkipBlanks(const std::string& text, size_t position) {
-  while (position < text.size() && IsBlank(text[position])) ++position;
-  return position;
-}
-
-// Where the number that Val reads lies: from `start` (its sign, or its first digit or point) to
-// `end`, with `digits` digits before the exponent; none means the text holds no number.
-struct NumberSpan {
-  size_t start = 0;
-  size_t end = 0;
-  size_t digits = 0;
-};
-
-NumberSpan ScanNumber(const std::string& text) {
-  NumberSpan number;
-  size_t position = SkipBlanks(text, 0);
-  number.start = position;
+double Val(const std::string& text) {
+  size_t position = 0;
+  while (position < text.size() && (text[position] == ' ' || text[position] == '\t')) ++position;
+  const size_t start = position;
   if (position < text.size() && (text[position] == '+' || text[position] == '-')) ++position;
-  while (position < text.size() && IsDigit(text[position])) ++position, ++number.digits;
+  size_t digits = 0;
+  while (position < text.size() && IsDigit(text[position])) ++position, ++digits;
   if (position < text.size() && text[position] == '.') {
     ++position;
-    while (position < text.size() && IsDigit(text[position])) ++position, ++number.digits;
+    while (position < text.size() && IsDigit(text[position])) ++position, ++digits;
   }
-  number.end = position;
+  if (digits == 0) return 0.0;
   if (position < text.size() && (text[position] == 'e' || text[position] == 'E')) {
     size_t exponent = position + 1;
     if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
     if (exponent < text.size() && IsDigit(text[exponent])) {
       position = exponent;
       while (position < text.size() && IsDigit(text[position])) ++position;
-      number.end = position;
     }
   }
-  return number;
-}
-
-}  // namespace
-
-double Val(const std::string& text) {
-  const NumberSpan number = ScanNumber(text);
-  if (number.digits == 0) return 0.0;
-  const char* first = text.data() + number.start;
-  const char* last = text.data() + number.end;
+  const char* first = text.data() + start;
+  const char* last = text.data() + position;
   const bool negative = *first == '-';
   if (*first == '+' || negative) ++first;
   double magnitude = 0.0;

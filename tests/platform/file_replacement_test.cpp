@@ -106,12 +106,14 @@ TEST(FileReplacementTest, WhatIsNotARegularFileIsRefusedAndLeftAlone) {
 }
 
 // The replaced file keeps its owner and group, as well as its mode, where this user may give
-// them: the superuser another user's; anyone else the group of their own file.
-TEST(FileReplacementTest, TheReplacedFileKeepsItsOwnerGroupAndMode) {
+// them: the superuser another user's; anyone else the group of their own file. A link leads to
+// the file to replace and stays a link.
+TEST(FileReplacementTest, TheFileALinkLeadsToIsReplacedAndKeepsItsOwnerGroupAndMode) {
   uid_t owner = geteuid();
   gid_t group = getegid();
   if (owner == 0) {
-    owner = group = 65534;  // nobody's
+    owner = 65534;  // nobody
+    group = 100;    // not nobody's, so that owner and group cannot change places unseen
   } else {
     std::vector<gid_t> groups(static_cast<size_t>(getgroups(0, nullptr)));
     getgroups(static_cast<int>(groups.size()), groups.data());
@@ -121,16 +123,20 @@ TEST(FileReplacementTest, TheReplacedFileKeepsItsOwnerGroupAndMode) {
   }
   ScratchFolder folder;
   const std::string file = folder.File("plot.png");
+  const std::string link = folder.File("latest.png");
   std::ofstream(file) << "a good earlier picture";
+  std::filesystem::create_symlink("plot.png", link);
   ASSERT_EQ(chown(file.c_str(), owner, group), 0);
   ASSERT_EQ(chmod(file.c_str(), 0640), 0);
-  EXPECT_EQ(FileReplacement(file).Commit("a new picture"), "");
+  EXPECT_EQ(FileReplacement(link).Commit("a new picture"), "");
   struct stat replaced {};
   ASSERT_EQ(stat(file.c_str(), &replaced), 0);
   EXPECT_EQ(replaced.st_uid, owner);
   EXPECT_EQ(replaced.st_gid, group);
   EXPECT_EQ(replaced.st_mode & 07777, 0640u);
   EXPECT_EQ(Contents(file), "a new picture");
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(EntriesIn(folder.Path()), 2);
 }
 
 // The temporary file's name must fit wherever the file's own does.

@@ -1,5 +1,10 @@
+#include <dlfcn.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cstdarg>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +13,7 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/graphics/graphics.h"
 #include "platform/printing/printer_dialog.h"
@@ -16,6 +22,29 @@
 #include "support/scratch_folder.h"
 #include "support/scripted_user_interaction.h"
 #include "support/snapshot.h"
+
+namespace {
+
+// While set, the names this program opens files by (the PDF engine among them), in order.
+std::vector<std::string>* openedNames = nullptr;
+
+}  // namespace
+
+// Stands in for the C library's open64 in this test program alone, which links it ahead of the
+// library; it passes every call on, noting the name while a test watches.
+extern "C" int open64(const char* path, int flags, ...) {
+  mode_t mode = 0;
+  if ((flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE) {
+    va_list arguments;
+    va_start(arguments, flags);
+    mode = va_arg(arguments, mode_t);
+    va_end(arguments);
+  }
+  if (openedNames) openedNames->push_back(path);
+  static auto* const real =
+      reinterpret_cast<int (*)(const char*, int, ...)>(dlsym(RTLD_NEXT, "open64"));
+  return real(path, flags, mode);
+}
 
 namespace {
 
@@ -146,16 +175,48 @@ TEST_F(PrinterGraphicsTest, AJobTheDiskRefusedForAWhileKeepsTheEarlierFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path()), {}), 1);
 }
 
-// A job is written on the program's one thread, as everything else is.
-TEST_F(PrinterGraphicsTest, AJobStartsNoThread) {
+// A job is written on the program's one thread, as everything else is, into the very file it made
+// beside the target: nothing opens that file by its name again, so a link put in its place
+// meanwhile leads nowhere.
+TEST_F(PrinterGraphicsTest, AJobWritesTheFileItMadeOnTheProgramsOneThread) {
   auto threads = [] {
     return std::distance(std::filesystem::directory_iterator("/proc/self/task"), {});
   };
   const auto before = threads();
+  std::vector<std::string> opened;
+  openedNames = &opened;
   Print([&](platform::Graphics& g) {
     g.DrawString("Eleven", 0, 40);
     EXPECT_EQ(threads(), before);
   });
+  openedNames = nullptr;
+  EXPECT_EQ(ui_->messages, std::vector<std::string>{});
+  for (const std::string& name : opened) EXPECT_EQ(name.find("/.corvane-"), std::string::npos);
+}
+
+// An ordinary user prints over the files they may write, as they save pictures over them: their own
+// that only they may write, and another owner's that their group may write. Each keeps its mode and
+// group. The superuser tries it as the user nobody.
+TEST_F(PrinterGraphicsTest, AnOrdinaryUserPrintsOverTheFilesTheyMayWrite) {
+  const bool superuser = geteuid() == 0;
+  const uid_t user = superuser ? 65534 : geteuid();
+  const gid_t group = superuser ? 65534 : getegid();
+  ASSERT_EQ(chown(folder_.Path().c_str(), user, group), 0);
+  for (auto [owner, mode] : {std::pair<uid_t, mode_t>{user, 0200}, {0, 0464}}) {
+    if (owner != user && !superuser) continue;  // only the superuser gives files away
+    const std::string path = folder_.File("job" + std::to_string(jobs_ + 1) + ".pdf");
+    std::ofstream(path) << "an earlier document";
+    ASSERT_EQ(chown(path.c_str(), owner, group), 0);
+    ASSERT_EQ(chmod(path.c_str(), mode), 0);
+    ASSERT_TRUE(!superuser || (setegid(group) == 0 && seteuid(user) == 0));
+    Print([](platform::Graphics& g) { g.DrawString("Eleven factors", 0, 40); });
+    ASSERT_TRUE(!superuser || (seteuid(0) == 0 && setegid(0) == 0));
+    struct stat printed {};
+    ASSERT_EQ(stat(path.c_str(), &printed), 0);
+    EXPECT_EQ(printed.st_mode & 07777, mode);
+    EXPECT_EQ(printed.st_gid, group);
+    EXPECT_EQ(testing_support::PdfText(path), "Eleven factors\n\f");
+  }
   EXPECT_EQ(ui_->messages, std::vector<std::string>{});
 }
 
@@ -219,13 +280,14 @@ TEST_F(PrinterGraphicsTest, GrayscalePrintsEveryColourAsAShadeOfGray) {
     g.DrawString("Factors", 10, 100);
     g.DrawPicture(picture, 10, 120);
   };
-  const testing_support::PageInk colour =
-      testing_support::InkOn(*RenderPdfPage(Print(colourful), 1));
+  const auto colourPage = RenderPdfPage(Print(colourful), 1);
+  const auto grayPage = RenderPdfPage(Print(colourful, PrinterSetup::Paper::kLetter,
+                                            [](PrinterSetup& setup) { setup.PrintInGrayscale(); }),
+                                      1);
+  ASSERT_TRUE(colourPage && grayPage);
+  const testing_support::PageInk colour = testing_support::InkOn(*colourPage);
   EXPECT_GT(colour.coloured, 8000);
-  const testing_support::PageInk gray = testing_support::InkOn(
-      *RenderPdfPage(Print(colourful, PrinterSetup::Paper::kLetter,
-                           [](PrinterSetup& setup) { setup.PrintInGrayscale(); }),
-                     1));
+  const testing_support::PageInk gray = testing_support::InkOn(*grayPage);
   EXPECT_EQ(gray.coloured, 0);
   EXPECT_EQ(gray.marked, colour.marked);
 }

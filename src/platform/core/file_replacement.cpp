@@ -31,19 +31,8 @@ std::string WhyNotReplaced(const std::string& target, const struct stat& existin
   return "";
 }
 
-// The replacement keeps the owner and group of the file it replaces where this user may give
-// them: the superuser any, another user at least a group they belong to. Where neither can be
-// kept, the file is still written, as this user's.
-void KeepOwnerAndGroup(int descriptor, const struct stat& existing) {
-  if (fchown(descriptor, existing.st_uid, existing.st_gid) != 0 &&
-      fchown(descriptor, static_cast<uid_t>(-1), existing.st_gid) != 0) {
-    // Neither: the file becomes this user's, in their group, as a new file would.
-  }
-}
-
-// The replacement keeps the permissions of the file it replaces; a new file gets the usual ones.
-mode_t ModeFor(const struct stat* existing) {
-  if (existing) return existing->st_mode & 07777;
+// A new file gets the usual permissions.
+mode_t NewFileMode() {
   mode_t mask = umask(0);
   umask(mask);
   return 0666 & ~mask;
@@ -59,24 +48,37 @@ std::string FileReplacement::Refusal(const std::string& path) {
 
 FileReplacement::FileReplacement(const std::string& path) : target_(ResolvedTarget(path)) {
   struct stat existing {};
-  const bool exists = stat(target_.c_str(), &existing) == 0;
-  if (exists) failure_ = WhyNotReplaced(target_, existing);
+  replacesAFile_ = stat(target_.c_str(), &existing) == 0;
+  if (replacesAFile_) failure_ = WhyNotReplaced(target_, existing);
   if (!failure_.empty()) return;
+  owner_ = existing.st_uid;
+  group_ = existing.st_gid;
+  mode_ = replacesAFile_ ? existing.st_mode & 07777 : NewFileMode();
   // Named apart from the target, so that a name as long as the folder takes still leaves room.
   temporary_ = (std::filesystem::path(target_).parent_path() / ".corvane-XXXXXX").string();
   descriptor_ = mkstemp(temporary_.data());
   if (descriptor_ < 0) {
     temporary_.clear();
     Fail();
-    return;
   }
-  // Owner first: a change of owner clears the set-user and set-group bits of the mode.
-  if (exists) KeepOwnerAndGroup(descriptor_, existing);
-  if (fchmod(descriptor_, ModeFor(exists ? &existing : nullptr)) != 0) Fail();
 }
 
 FileReplacement::~FileReplacement() {
   Discard();
+}
+
+std::string FileReplacement::DescriptorPath() const {
+  return descriptor_ < 0 ? "" : "/proc/self/fd/" + std::to_string(descriptor_);
+}
+
+bool FileReplacement::EndsWith(std::string_view end) const {
+  struct stat written {};
+  const auto length = static_cast<off_t>(end.size());
+  if (descriptor_ < 0 || fstat(descriptor_, &written) != 0 || written.st_size < length)
+    return false;
+  std::string tail(end.size(), '\0');
+  return pread(descriptor_, tail.data(), tail.size(), written.st_size - length) == length &&
+         tail == end;
 }
 
 std::string FileReplacement::Commit(std::string_view contents) {
@@ -90,6 +92,7 @@ std::string FileReplacement::Commit(std::string_view contents) {
       contents.remove_prefix(static_cast<size_t>(written));
     }
   }
+  if (failure_.empty()) GiveOwnerGroupAndMode();
   // A disk that fills while the system writes its cache back reports it only here.
   if (failure_.empty() && fsync(descriptor_) != 0) Fail();
   if (failure_.empty()) {
@@ -113,6 +116,17 @@ std::string FileReplacement::GiveUpShortFile() {
   if (failure_.empty()) failure_ = std::strerror(EIO);
   Discard();
   return failure_;
+}
+
+void FileReplacement::GiveOwnerGroupAndMode() {
+  // The owner and group of the file it replaces where this user may give them: the superuser
+  // any, another user at least a group they belong to. Where neither can be kept, the file is
+  // still written, as a new file would be.
+  if (replacesAFile_ && fchown(descriptor_, owner_, group_) != 0 &&
+      fchown(descriptor_, static_cast<uid_t>(-1), group_) != 0) {
+    // Neither: the file stays this user's, in their group.
+  }
+  if (fchmod(descriptor_, mode_) != 0) Fail();
 }
 
 void FileReplacement::Fail() {

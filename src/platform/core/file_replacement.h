@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <string>
 #include <string_view>
 
@@ -25,9 +27,14 @@ class FileReplacement {
   // when there is none. Nothing is made, opened or changed.
   static std::string Refusal(const std::string& path);
 
-  // The temporary file, for a writer that takes only a file name: it writes the contents there,
-  // from the start, and Commit("") then moves them into place. "" once the replacement failed.
-  const std::string& TemporaryPath() const { return temporary_; }
+  // A name for the temporary file, for a writer that takes only a name: it leads to the file this
+  // replacement made, through its descriptor, whatever has since become of the file's name in the
+  // folder. The writer writes the contents there, from the start, and Commit("") then moves them
+  // into place. "" once the replacement failed.
+  std::string DescriptorPath() const;
+
+  // Whether what was written so far ends in `end`, read from the file this replacement made.
+  bool EndsWith(std::string_view end) const;
 
   // Writes the contents, makes sure they reached the disk and moves the file into place. "" when
   // done, else the reason; once it failed, the target is as it was and the temporary file gone.
@@ -41,11 +48,20 @@ class FileReplacement {
  private:
   void Fail();
   void Discard();
+  // Gives the file the owner, group and mode it is to keep; owner first, as a change of owner
+  // clears the set-user and set-group bits of the mode.
+  void GiveOwnerGroupAndMode();
 
   std::string target_;
   std::string temporary_;
   int descriptor_ = -1;
   std::string failure_;
+  // Given only as the file is moved into place, so that until then the writer may open it for
+  // writing and its end be read back, whatever the mode it is to keep.
+  bool replacesAFile_ = false;
+  uid_t owner_ = 0;
+  gid_t group_ = 0;
+  mode_t mode_ = 0;
 };
 
 }  // namespace platform

@@ -5,7 +5,6 @@
 #include <QRectF>
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <string_view>
 
 #include "platform/core/user_interaction.h"
@@ -23,20 +22,6 @@ double FitOnPaper(const QRectF& paper) {
   double across = (paper.width() - 2 * kLeastMargin) / PrinterSurface::kPrintableWidth;
   double down = (paper.height() - 2 * kLeastMargin) / PrinterSurface::kPrintableHeight;
   return std::clamp(std::min(across, down), 0.01, 1.0);
-}
-
-// Whether the PDF file ends as a whole document does. The printer's PDF engine goes on past a
-// write the disk refused without a word, and its file takes no more after that: a full disk shows
-// only as a file whose end is missing.
-bool EndsAsAWholePdf(const std::string& path) {
-  constexpr std::string_view kEnd = "%%EOF\n";
-  std::ifstream file(path, std::ios::binary | std::ios::ate);
-  const std::streamoff size = file.tellg();
-  if (size < static_cast<std::streamoff>(kEnd.size())) return false;
-  std::string tail(kEnd.size(), '\0');
-  file.seekg(size - static_cast<std::streamoff>(kEnd.size()));
-  file.read(tail.data(), static_cast<std::streamsize>(tail.size()));
-  return file && tail == kEnd;
 }
 
 std::string Pages(int32_t count) {
@@ -67,8 +52,9 @@ PrinterSurface::PrinterSurface(PrinterSetupData setup)
       failure_ = FailureMessage(file_->Failure());
       return;
     }
-    // The printer's own PDF engine, unlike a PDF writer, honours the chosen colour mode.
-    printer_->setOutputFileName(QString::fromStdString(file_->TemporaryPath()));
+    // The printer's own PDF engine, unlike a PDF writer, honours the chosen colour mode; it takes
+    // only a name, and one that leads to the file made, whatever becomes of that file's name.
+    printer_->setOutputFileName(QString::fromStdString(file_->DescriptorPath()));
   }
   QRectF paper = printer_->pageLayout().fullRect(QPageLayout::Point);
   double fit = FitOnPaper(paper);
@@ -114,8 +100,9 @@ std::string PrinterSurface::End() {
   if (!failure_.empty()) return failure_;
   if (!started_) return NothingPrinted();
   if (!file_) return printer_->printerState() == QPrinter::Error ? FailureMessage("") : "";
-  std::string reason =
-      EndsAsAWholePdf(file_->TemporaryPath()) ? file_->Commit("") : file_->GiveUpShortFile();
+  // The PDF engine goes on past a write the disk refused without a word, and its file takes no
+  // more after that: a full disk shows only as a file whose end is missing.
+  std::string reason = file_->EndsWith("%%EOF\n") ? file_->Commit("") : file_->GiveUpShortFile();
   return reason.empty() ? "" : FailureMessage(reason);
 }
 

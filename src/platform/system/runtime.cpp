@@ -1,6 +1,7 @@
 #include "platform/system/runtime.h"
 
 #include <QApplication>
+#include <csignal>
 
 #include "platform/core/background_task.h"
 #include "platform/core/event_loop.h"
@@ -18,6 +19,9 @@ QApplication* application = nullptr;
 
 void RuntimeInit(int& argc, char** argv) {
   if (application) return;
+  // A file that outgrows the size limit set for the program fails its write, as on a full disk,
+  // and the older file stays; the signal would instead end the program there and then.
+  std::signal(SIGXFSZ, SIG_IGN);
   application = new QApplication(argc, argv);
   // The program ends by Quit alone (the main window's Close event), never because the last
   // visible window went away: during the splash no window may be visible for a moment.

@@ -1,7 +1,10 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <set>
 #include <string>
@@ -31,13 +34,13 @@ class QtPrintDialogTest : public ::testing::Test {
   }
 
   // Answers every message box that comes up while the test runs and keeps its text, so that one
-  // the test did not expect fails it instead of waiting for ever.
+  // the test did not expect fails it instead of waiting for ever. A question is answered Yes.
   void CatchMessages() {
     catcher_ = platform::RunFromEventLoop(
         [this] {
           if (auto box = platform::FrontModalBox()) {
             messages_.push_back(box->text);
-            platform::PressModalBoxButton("OK");
+            if (!platform::PressModalBoxButton("OK")) platform::PressModalBoxButton("Yes");
           }
           CatchMessages();
         },
@@ -102,26 +105,41 @@ TEST_F(QtPrintDialogTest, TheChosenPagesAndColourModeReachTheFile) {
   printer.reset();
   EXPECT_EQ(messages_, std::vector<std::string>{});
   EXPECT_EQ(testing_support::PdfText(path), "Two\n\fThree\n\f");
-  const testing_support::PageInk ink =
-      testing_support::InkOn(*testing_support::RenderPdfPage(path, 1));
+  const auto page = testing_support::RenderPdfPage(path, 1);
+  ASSERT_TRUE(page);
+  const testing_support::PageInk ink = testing_support::InkOn(*page);
   EXPECT_GT(ink.marked, 8000);
   EXPECT_EQ(ink.coloured, 0);
 }
 
 // A file the job would refuse is refused in the dialog, which stays open for another name: Qt's
-// own check would wait for ever on a named pipe that nothing reads.
-TEST_F(QtPrintDialogTest, ANamedPipeIsRefusedAndTheDialogStaysOpen) {
+// own check would wait for ever on a named pipe that nothing reads. Here something does, so that a
+// dialog that lets the pipe through fails the test instead of waiting. A file that is there already
+// is replaced only once the person has said Yes to the dialog's own question.
+TEST_F(QtPrintDialogTest, ANamedPipeIsRefusedAndAFileThereAlreadyAskedAbout) {
   const std::string pipe = folder_.File("report.pdf");
   ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+  const int reader = open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  const std::string earlier = folder_.File("earlier.pdf");
+  std::ofstream(earlier) << "an earlier document";
   auto pending = platform::RunFromEventLoop([&] {
     EXPECT_TRUE(platform::SetDialogControl("filename", pipe));
     EXPECT_TRUE(platform::PressDialogButton("Print"));
-    EXPECT_TRUE(platform::PressDialogButton("Cancel"));
+    EXPECT_TRUE(platform::SetDialogControl("filename", earlier));
+    EXPECT_TRUE(platform::PressDialogButton("Print"));
   });
-  EXPECT_EQ(platform::OpenPrinterDialog(), nullptr);
-  EXPECT_EQ(messages_, std::vector<std::string>{"Could not print: the file \"" + pipe +
-                                                "\" could not be written: Is not a regular file."});
+  std::shared_ptr<platform::Graphics> printer = platform::OpenPrinterDialog();
+  close(reader);
+  ASSERT_NE(printer, nullptr);
+  printer->DrawString("Eleven", 0, 40);
+  printer.reset();
+  EXPECT_EQ(messages_,
+            (std::vector<std::string>{"Could not print: the file \"" + pipe +
+                                          "\" could not be written: Is not a regular file.",
+                                      earlier + " already exists.\nDo you want to overwrite it?"}));
   EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+  EXPECT_EQ(testing_support::PdfText(earlier), "Eleven\n\f");
 }
 
 }  // namespace

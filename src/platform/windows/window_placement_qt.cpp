@@ -1,8 +1,8 @@
 #include "platform/windows/window_placement_qt.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLayout>
-#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -19,9 +19,6 @@ namespace {
 // are stepped by at least this much so that a title bar of the usual height stays uncovered.
 constexpr int32_t kLeastTitleBarHeight = 24;
 constexpr int32_t kCascadeGap = 8;
-// How long to wait for the window manager to frame a new window, and how often to look.
-constexpr int kFrameWaitMilliseconds = 1000;
-constexpr int kFrameLookMilliseconds = 20;
 
 ScreenRect ToScreenRect(const QRect& rect) {
   return {rect.x(), rect.y(), rect.width(), rect.height()};
@@ -55,19 +52,63 @@ bool FrameKnown(const QWidget& widget) {
 }
 
 // A window's content is where Qt puts it, and the window manager adds its frame round it; before
-// the frame exists its size is not known, so the title bar of the first window would lie above the
-// place. Once the frame is known the window is moved so the frame's corner is at the place.
-void MoveFrameToPlaceOnceFramed(QPointer<WindowWidget> widget, QPoint place, int waitedMs) {
-  if (!widget || !widget->isVisible() || waitedMs > kFrameWaitMilliseconds) return;
-  if (!FrameKnown(*widget)) {
-    QTimer::singleShot(kFrameLookMilliseconds, widget, [widget, place, waitedMs] {
-      MoveFrameToPlaceOnceFramed(widget, place, waitedMs + kFrameLookMilliseconds);
-    });
-    return;
+// the frame exists its size is not known, so the title bar of a new window would lie above the
+// place, off the screen at the top. The watch moves the window so the frame's corner is at the
+// place once the frame is known, however long the window manager takes (on a busy machine it may
+// be seconds). The frame comes with no event of its own, so each event a window gets once it is
+// framed and mapped (moved, resized, shown, painted, activated) is a chance to look. Without a
+// window manager no frame ever comes and the watch only looks.
+class FrameWatch : public QObject {
+ public:
+  FrameWatch(QWidget& widget, QPoint place)
+      : QObject(&widget),
+        widget_(widget),
+        place_(place),
+        contentPlaced_(widget.geometry().topLeft()) {
+    widget.installEventFilter(this);
   }
-  // A top-level widget's position is its frame's once the frame is known.
-  if (widget->pos() != place) widget->move(place);
-}
+
+  static FrameWatch* Of(const QWidget& widget) {
+    for (QObject* child : widget.children()) {
+      if (auto* watch = dynamic_cast<FrameWatch*>(child)) return watch;
+    }
+    return nullptr;
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != &widget_ || !MayComeFramed(event->type()) || !widget_.isVisible() ||
+        !FrameKnown(widget_)) {
+      return false;
+    }
+    widget_.removeEventFilter(this);
+    // Decided once the events that came in with the frame have all been delivered: a program that
+    // was too busy to hear of the frame may have missed a move by the person as well.
+    QTimer::singleShot(0, this, [this] {
+      MoveFrameToPlace();
+      deleteLater();
+    });
+    return false;
+  }
+
+ private:
+  void MoveFrameToPlace() {
+    // Content no longer where it was put has been moved, by the person or the program, and stays.
+    // A top-level widget's position is its frame's once the frame is known.
+    if (widget_.geometry().topLeft() == contentPlaced_ && widget_.pos() != place_) {
+      widget_.move(place_);
+    }
+  }
+
+  static bool MayComeFramed(QEvent::Type type) {
+    return type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show ||
+           type == QEvent::Paint || type == QEvent::WindowActivate;
+  }
+
+  QWidget& widget_;
+  const QPoint place_;
+  const QPoint contentPlaced_;
+};
 
 }  // namespace
 
@@ -105,12 +146,9 @@ void PlaceWindow(WindowWidget& widget, int32_t frame, ScreenPoint given) {
   }
   QPoint framePlace(place.x, place.y);
   widget.move(framePlace);
-  if (frame != kBoxWindowFrame && !FrameKnown(widget)) {
-    // Looked at once the window is shown, from the event loop.
-    QTimer::singleShot(0, &widget, [shown = QPointer<WindowWidget>(&widget), framePlace] {
-      MoveFrameToPlaceOnceFramed(shown, framePlace, 0);
-    });
-  }
+  // The place of an earlier showing no longer counts.
+  delete FrameWatch::Of(widget);
+  if (frame != kBoxWindowFrame && !FrameKnown(widget)) new FrameWatch(widget, framePlace);
 }
 
 }  // namespace platform

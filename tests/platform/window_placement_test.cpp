@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
+
+#include "support/test_windows.h"
 
 namespace {
 
@@ -66,6 +69,22 @@ TEST(WindowPlacementTest, AGivenPositionMovesOnlyAsFarAsTheTitleBarNeeds) {
     EXPECT_EQ(platform::KeptOnScreen(c.given, 300, 24, kAvailable), c.expected)
         << c.given.x << "," << c.given.y;
   }
+}
+
+using WindowFramingTest = testing_support::FrameworkSession;
+
+// A new window's frame is moved to its place once the window manager has framed it, which may be
+// long after the window appeared; a window moved in between stays where it was moved to.
+TEST_F(WindowFramingTest, AWindowMovedAsItAppearsIsLeftWhereItWasMoved) {
+  auto window = testing_support::TestWnd::Instance();  // its record places it at 40, 50
+  platform::_SetProperties(*window, platform::PropertyRecord({{"Left", 300}, {"Top", 200}}));
+  platform::ProcessPendingEvents();
+  EXPECT_EQ((std::array{window->Left(), window->Top()}), (std::array{300, 200}));
+  // Closed as it appears, a window leaves nothing that would move it once deleted (the sanitizer
+  // build reports that).
+  window->Close();
+  testing_support::TestWnd::Instance()->Close();
+  platform::ProcessPendingEvents();
 }
 
 }  // namespace

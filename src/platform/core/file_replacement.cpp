@@ -74,8 +74,8 @@ std::string FileReplacement::DescriptorPath() const {
 bool FileReplacement::EndsWith(std::string_view end) const {
   struct stat written {};
   const auto length = static_cast<off_t>(end.size());
-  if (descriptor_ < 0 || fstat(descriptor_, &written) != 0 || written.st_size < length)
-    return false;
+  if (descriptor_ < 0 || fstat(descriptor_, &written) != 0) return false;
+  if (written.st_size < length) return false;
   std::string tail(end.size(), '\0');
   return pread(descriptor_, tail.data(), tail.size(), written.st_size - length) == length &&
          tail == end;

@@ -76,11 +76,9 @@ class FrameWatch : public QObject {
   }
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != &widget_ || !MayComeFramed(event->type()) || !widget_.isVisible() ||
-        !FrameKnown(widget_)) {
-      return false;
-    }
+  // Installed on its own window alone.
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (!MayComeFramed(event->type()) || !widget_.isVisible() || !FrameKnown(widget_)) return false;
     widget_.removeEventFilter(this);
     // Decided once the events that came in with the frame have all been delivered: a program that
     // was too busy to hear of the frame may have missed a move by the person as well.
